@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "install/InstallPlan.h"
+#include "install/PictureInstaller.h"
+#include "platform/inproc/MemoryFileSystem.h"
+#include "res/EmbeddedResources.h"
+
+namespace {
+
+constexpr const char* kFolder = "C:\\Common\\Pictures";
+
+// Remembers every file opened for writing, in order.
+class RecordingFiles : public FileSystem {
+public:
+    std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override {
+        if (mode == OpenMode::WriteExisting) opened.emplace_back(path.substr(path.rfind('\\') + 1));
+        return memory.Open(path, mode);
+    }
+    MemoryFileSystem memory;
+    std::vector<std::string> opened;
+};
+
+// Remembers which bitmaps were asked for and whether the run had begun.
+class RecordingResources : public Resources {
+public:
+    explicit RecordingResources(const SetupState& state) : state_(state) {}
+    std::span<const std::byte> Bitmap(std::uint16_t id) const override {
+        requested.push_back(id);
+        installingAtEveryRequest = installingAtEveryRequest && state_.bInstalling;
+        return EmbeddedResources().Bitmap(id);
+    }
+    mutable std::vector<std::uint16_t> requested;
+    mutable bool installingAtEveryRequest = true;
+
+private:
+    const SetupState& state_;
+};
+
+struct Drawing {
+    std::int32_t index;
+    SceneMode mode;
+    float progress;
+    bool pictureCurrent;
+};
+
+class RecordingInstaller : public PictureInstaller {
+public:
+    RecordingInstaller(SetupState& state, const Resources& resources, FileSystem& files)
+        : PictureInstaller(state, resources, files, surface), state_(state) {
+        surface.Create();
+    }
+    PictureSurface surface;
+    std::vector<Drawing> drawings;
+
+private:
+    void DrawScene(std::int32_t index, SceneMode mode) override {
+        drawings.push_back({index, mode, state_.fProgress, surface.HasPicture()});
+    }
+    SetupState& state_;
+};
+
+class InstallRunTest : public testing::Test {
+protected:
+    InstallRunTest() {
+        state.szPicturesFolder.Assign(kFolder);
+        files.memory.AddFolder(kFolder);
+    }
+    static std::string PathOf(const std::string& name) { return std::string(kFolder) + "\\" + name; }
+
+    SetupState state;
+    RecordingFiles files;
+    RecordingResources resources{state};
+    RecordingInstaller installer{state, resources, files};
+};
+
+// The picture file as read straight from the bitmap's stored rows.
+std::string ExpectedPictureFile(std::span<const std::byte> dib) {
+    std::string file(131328, '\0');
+    for (int plane = 0; plane < 3; ++plane) {
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 912; ++x) {
+                const auto index = std::to_integer<std::size_t>(dib[1064 + std::size_t((47 - y) * 912 + x)]);
+                file[std::size_t(plane * 43776 + y * 912 + x)] =
+                    static_cast<char>(dib[40 + 4 * index + std::size_t(2 - plane)]);
+            }
+        }
+    }
+    return file;
+}
+
+TEST_F(InstallRunTest, WritesEveryPictureAndCatalogByteForByte) {
+    EXPECT_TRUE(installer.InstallAllPictures().Complete());
+
+    EXPECT_EQ(files.memory.FileNames().size(), 96u);
+    for (int category = 0; category < 12; ++category) {
+        std::string list;
+        for (int position = 0; position < 7; ++position) {
+            const std::string number = std::to_string(PictureNumber(category, position));
+            const std::string text = std::string(4 - std::min<std::size_t>(4, number.size()), '0') + number;
+            list += text;
+            const auto file = files.memory.Contents(PathOf("pi" + text + "velk"));
+            ASSERT_TRUE(file) << text;
+            EXPECT_TRUE(*file == ExpectedPictureFile(
+                                     EmbeddedResources().Bitmap(PictureResourceId(category, position))))
+                << text;
+        }
+        EXPECT_EQ(state.aszCategoryNames[std::size_t(category)].View(), list);
+        EXPECT_EQ(list.size(), 28u);
+        const std::string catalogName = "c" + std::string(category < 10 ? "0" : "") +
+                                        std::to_string(category) + "09.txt";
+        EXPECT_EQ(files.memory.Contents(PathOf(catalogName)), list + std::string(308, 'o'));
+    }
+    EXPECT_EQ(state.aszCategoryNames[11].View(), "1170117111721173117411751176");
+}
+
+TEST_F(InstallRunTest, FollowsThePlanAndWritesEachCatalogAfterItsSeventhPicture) {
+    installer.InstallAllPictures();
+
+    ASSERT_EQ(files.opened.size(), 96u);
+    for (int category = 0; category < 12; ++category) {
+        const std::size_t catalogAt = std::size_t(8 * category + 7);
+        EXPECT_EQ(files.opened[catalogAt].front(), 'c') << category;
+        EXPECT_EQ(files.opened[catalogAt - 1], "pi" + files.opened[catalogAt].substr(1, 2) + "76velk");
+    }
+    EXPECT_EQ(files.opened.back(), "c1109.txt");
+
+    ASSERT_EQ(resources.requested.size(), 84u);
+    EXPECT_EQ(std::count(resources.requested.begin(), resources.requested.end(), 769), 0);
+    EXPECT_EQ(resources.requested[20], 770);  // picture 276
+    EXPECT_EQ(resources.requested[21], 771);  // picture 370
+    EXPECT_EQ(resources.requested[83], 833);  // picture 1176
+    EXPECT_TRUE(resources.installingAtEveryRequest);
+    EXPECT_TRUE(state.bInstalling);
+    EXPECT_EQ(state.nPicturesDone, 84);
+}
+
+TEST_F(InstallRunTest, DrawsEveryStepWithItsProgressFraction) {
+    installer.InstallAllPictures();
+
+    ASSERT_EQ(installer.drawings.size(), 84u);
+    for (std::int32_t step = 0; step < 84; ++step) {
+        const Drawing& drawing = installer.drawings[std::size_t(step)];
+        EXPECT_EQ(drawing.index, step);
+        EXPECT_EQ(drawing.mode, PictureStep);
+        EXPECT_TRUE(drawing.pictureCurrent);
+        if (step < 82) EXPECT_EQ(drawing.progress, float(step) * (1.0f / 84)) << step;
+    }
+    EXPECT_EQ(installer.drawings[0].progress, 0.0f);
+    EXPECT_EQ(installer.drawings[81].progress, 0.96428573f);
+    EXPECT_EQ(installer.drawings[82].progress, 0.0f);
+    EXPECT_EQ(installer.drawings[83].progress, 0.0f);
+    EXPECT_EQ(state.fProgress, 0.0f);
+}
+
+TEST_F(InstallRunTest, GoesOnPastFilesThatCannotBeOpenedAndNamesThem) {
+    for (const char* name : {"pi0471velk", "c0709.txt"}) {
+        files.memory.AddFile(PathOf(name), "kept");
+        files.memory.SetReadOnly(PathOf(name));
+    }
+    const InstallReport report = installer.InstallAllPictures();
+
+    EXPECT_EQ(report.skippedFiles, (std::vector<std::string>{"pi0471velk", "c0709.txt"}));
+    EXPECT_FALSE(report.stoppedBy);
+    EXPECT_FALSE(report.Complete());
+    EXPECT_EQ(files.memory.Contents(PathOf("pi0471velk")), "kept");
+    EXPECT_EQ(state.nPicturesDone, 84);
+    EXPECT_EQ(files.memory.Contents(PathOf("c1109.txt"))->size(), 336u);
+}
+
+TEST_F(InstallRunTest, StopsAtAWriteErrorAndNamesTheFile) {
+    // Room for ten picture files and one catalog, then half of the next picture.
+    files.memory.FailWritesAfter(10 * 131328 + 336 + 65664, "There is not enough space on the disk.");
+    const InstallReport report = installer.InstallAllPictures();
+
+    ASSERT_TRUE(report.stoppedBy);
+    EXPECT_EQ(report.stoppedBy->fileName, "pi0173velk");
+    EXPECT_EQ(report.stoppedBy->systemMessage, "There is not enough space on the disk.");
+    EXPECT_EQ(state.nPicturesDone, 10);
+    EXPECT_EQ(installer.drawings.size(), 10u);
+    EXPECT_EQ(files.memory.Contents(PathOf("pi0173velk"))->size(), 65664u);
+    EXPECT_FALSE(files.memory.Contents(PathOf("c0109.txt")));
+    EXPECT_FALSE(files.memory.Contents(PathOf("pi0174velk")));
+}
+
+}  // namespace

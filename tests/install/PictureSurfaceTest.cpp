@@ -1,0 +1,71 @@
+#include "install/PictureSurface.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/PictureDib.h"
+
+namespace {
+
+// Index = stored row, so every row has a colour of its own: blue = index,
+// green = 2 x index, red = 3 x index.
+std::vector<std::byte> RowIndexedDib() {
+    return MakePictureDib([](int i) { return std::uint32_t((3 * i) << 16 | (2 * i) << 8 | i); },
+                          [](int row, int) { return std::uint8_t(row); });
+}
+
+TEST(PictureSurface, AnswersTheExactColourTableEntryRedInTheLowestByte) {
+    PictureSurface surface;
+    surface.Create();
+    ASSERT_TRUE(surface.MakeCurrent(
+        MakePictureDib([](int i) { return i == 7 ? 0x1E140Au : 0u; },  // red 30, green 20, blue 10
+                       [](int, int x) { return std::uint8_t(x == 0 ? 7 : 0); })));
+    EXPECT_EQ(surface.GetPixel(0, 0), 0x0A141Eu);
+    EXPECT_EQ(surface.GetPixel(0, 47), 0x0A141Eu);
+    EXPECT_EQ(surface.GetPixel(1, 0), 0u);
+}
+
+TEST(PictureSurface, TopRowComesFromTheLastStoredRow) {
+    PictureSurface surface;
+    surface.Create();
+    ASSERT_TRUE(surface.MakeCurrent(RowIndexedDib()));
+    EXPECT_EQ(surface.GetPixel(5, 0) & 0xFF0000, 47u << 16);
+    EXPECT_EQ(surface.GetPixel(911, 47) & 0xFF0000, 0u);
+}
+
+TEST(PictureSurface, RefusesWhatIsNotSuchAPictureAndDropsThePreviousOne) {
+    struct Case {
+        const char* what;
+        std::size_t offset;
+        std::byte value;
+    };
+    const Case cases[] = {
+        {"width 913", 4, std::byte{0x91}},   {"top-down", 11, std::byte{0xFF}},
+        {"4 bits", 14, std::byte{4}},        {"compressed", 16, std::byte{1}},
+        {"16 colours", 32, std::byte{16}},
+    };
+    PictureSurface surface;
+    surface.Create();
+    for (const Case& c : cases) {
+        ASSERT_TRUE(surface.MakeCurrent(RowIndexedDib()));
+        std::vector<std::byte> dib = RowIndexedDib();
+        dib[c.offset] = c.value;
+        EXPECT_FALSE(surface.MakeCurrent(dib)) << c.what;
+        EXPECT_FALSE(surface.HasPicture()) << c.what;
+    }
+    std::vector<std::byte> truncated = RowIndexedDib();
+    truncated.pop_back();
+    EXPECT_FALSE(surface.MakeCurrent(truncated));
+    EXPECT_FALSE(surface.MakeCurrent({}));
+}
+
+TEST(PictureSurface, HoldsNothingBeforeCreateAndAfterRelease) {
+    PictureSurface surface;
+    EXPECT_FALSE(surface.MakeCurrent(RowIndexedDib()));
+    surface.Create();
+    EXPECT_TRUE(surface.MakeCurrent(RowIndexedDib()));
+    surface.Release();
+    EXPECT_FALSE(surface.HasPicture());
+    EXPECT_FALSE(surface.MakeCurrent(RowIndexedDib()));
+}
+
+}  // namespace
