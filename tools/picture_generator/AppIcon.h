@@ -1,0 +1,8 @@
+#pragma once
+
+#include "DibFiles.h"
+
+inline constexpr int kIconSize = 32;
+
+// The program's icon: one 32 x 32 image of 16 colours, as a .ico file.
+Bytes MakeIconFile();
