@@ -5,7 +5,11 @@
 #include "install/NumberText.h"
 
 std::string CategoryCatalogName(int category) {
-    return "c" + FormatTwoDigits(category) + FormatTwoDigits(9) + ".txt";
+    std::string name = "c";
+    name += FormatTwoDigits(category);
+    name += FormatTwoDigits(9);
+    name += ".txt";
+    return name;
 }
 
 WriteResult WriteCategoryCatalog(const SetupState& state, const OutputFolder& folder,

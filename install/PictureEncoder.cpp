@@ -20,7 +20,10 @@ std::vector<std::byte> EncodePictureFile(const PictureSurface& surface) {
 }
 
 std::string PictureFileName(std::string_view numberText) {
-    return "pi" + std::string(numberText) + "velk";
+    std::string name = "pi";
+    name += numberText;
+    name += "velk";
+    return name;
 }
 
 WriteResult EncodePicture(const PictureSurface& surface, const OutputFolder& folder,

@@ -30,7 +30,9 @@ TEST(CategoryCatalog, FillsTheListWithOToExactly336BytesOrWritesNothing) {
         const auto file = files.Contents("D:\\Pics\\c0309.txt");
         EXPECT_EQ(file.has_value(), c.written) << c.listLength;
         EXPECT_EQ(result.status, c.written ? WriteStatus::Written : WriteStatus::Skipped);
-        if (file) EXPECT_EQ(*file, list + std::string(336 - c.listLength, 'o'));
+        if (file) {
+            EXPECT_EQ(*file, list + std::string(336 - c.listLength, 'o'));
+        }
         EXPECT_EQ(state.aszCategoryNames[3].View(), list) << "the list stays as it was";
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -98,10 +99,11 @@ TEST_F(InstallRunTest, WritesEveryPictureAndCatalogByteForByte) {
     for (int category = 0; category < 12; ++category) {
         std::string list;
         for (int position = 0; position < 7; ++position) {
-            const std::string number = std::to_string(PictureNumber(category, position));
-            const std::string text = std::string(4 - std::min<std::size_t>(4, number.size()), '0') + number;
+            char text[8], name[16];
+            std::snprintf(text, sizeof text, "%04d", PictureNumber(category, position));
+            std::snprintf(name, sizeof name, "pi%svelk", text);
             list += text;
-            const auto file = files.memory.Contents(PathOf("pi" + text + "velk"));
+            const auto file = files.memory.Contents(PathOf(name));
             ASSERT_TRUE(file) << text;
             EXPECT_TRUE(*file == ExpectedPictureFile(
                                      EmbeddedResources().Bitmap(PictureResourceId(category, position))))
@@ -109,8 +111,8 @@ TEST_F(InstallRunTest, WritesEveryPictureAndCatalogByteForByte) {
         }
         EXPECT_EQ(state.aszCategoryNames[std::size_t(category)].View(), list);
         EXPECT_EQ(list.size(), 28u);
-        const std::string catalogName = "c" + std::string(category < 10 ? "0" : "") +
-                                        std::to_string(category) + "09.txt";
+        char catalogName[16];
+        std::snprintf(catalogName, sizeof catalogName, "c%02d09.txt", category);
         EXPECT_EQ(files.memory.Contents(PathOf(catalogName)), list + std::string(308, 'o'));
     }
     EXPECT_EQ(state.aszCategoryNames[11].View(), "1170117111721173117411751176");
@@ -146,7 +148,9 @@ TEST_F(InstallRunTest, DrawsEveryStepWithItsProgressFraction) {
         EXPECT_EQ(drawing.index, step);
         EXPECT_EQ(drawing.mode, PictureStep);
         EXPECT_TRUE(drawing.pictureCurrent);
-        if (step < 82) EXPECT_EQ(drawing.progress, float(step) * (1.0f / 84)) << step;
+        if (step < 82) {
+            EXPECT_EQ(drawing.progress, float(step) * (1.0f / 84)) << step;
+        }
     }
     EXPECT_EQ(installer.drawings[0].progress, 0.0f);
     EXPECT_EQ(installer.drawings[81].progress, 0.96428573f);
