@@ -4,7 +4,7 @@
 #include <cctype>
 
 class MemoryFileSystem::OpenFile : public File {
-  public:
+public:
     OpenFile(MemoryFileSystem& owner, Entry& entry) : owner_(owner), entry_(&entry) {
         entry.open = true;
     }
@@ -15,8 +15,7 @@ class MemoryFileSystem::OpenFile : public File {
         if (owner_.writeBudget_) count = std::min(count, *owner_.writeBudget_);
         std::string& bytes = entry_->bytes;
         if (bytes.size() < position_ + count) bytes.resize(position_ + count);
-        std::transform(data.begin(), data.begin() + std::ptrdiff_t(count),
-                       bytes.begin() + std::ptrdiff_t(position_),
+        std::transform(data.begin(), data.begin() + std::ptrdiff_t(count), bytes.begin() + std::ptrdiff_t(position_),
                        [](std::byte b) { return static_cast<char>(b); });
         position_ += count;
         if (owner_.writeBudget_) *owner_.writeBudget_ -= count;
@@ -40,7 +39,7 @@ class MemoryFileSystem::OpenFile : public File {
         return {};
     }
 
-  private:
+private:
     MemoryFileSystem& owner_;
     Entry* entry_;
     std::size_t position_ = 0;

@@ -16,7 +16,7 @@
 // created only in an existing folder, a path ending in a backslash names no
 // file, and an open file is not shared.
 class MemoryFileSystem : public FileSystem {
-  public:
+public:
     void AddFolder(std::string_view path);
     // Adds or replaces a file; its folders come into being with it.
     void AddFile(std::string_view path, std::string_view bytes);
@@ -33,7 +33,7 @@ class MemoryFileSystem : public FileSystem {
 
     std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override;
 
-  private:
+private:
     struct Entry {
         std::string bytes;
         bool readOnly = false;
