@@ -6,6 +6,8 @@
 #include "TileGround.h"
 #include "themes/Theme.h"
 
+namespace picgen {
+
 namespace {
 
 // A picture tile with a red gem, drawn at tile size and then reduced.
@@ -64,3 +66,5 @@ Bytes MakeIconFile() {
     }
     return IconFile(image, opaque);
 }
+
+}  // namespace picgen

@@ -2,6 +2,8 @@
 
 #include "DetMath.h"
 
+namespace picgen {
+
 Canvas::Canvas(int width, int height, Rgb fill)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height), fill) {}
 
@@ -33,3 +35,5 @@ void Painter::Blend(const std::function<float(Vec2)>& coverage, const Shader& sh
         }
     }
 }
+
+}  // namespace picgen

@@ -6,6 +6,8 @@
 #include "Color.h"
 #include "Sdf.h"
 
+namespace picgen {
+
 // The colour of a shape at a point (in the painter's local pixels).
 using Shader = std::function<Rgb(Vec2)>;
 
@@ -48,3 +50,5 @@ class Painter {
     int width_;
     int height_;
 };
+
+}  // namespace picgen

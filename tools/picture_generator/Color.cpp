@@ -4,6 +4,8 @@
 
 #include "DetMath.h"
 
+namespace picgen {
+
 Rgb Mix(Rgb a, Rgb b, float t) {
     return {det::Mix(a.r, b.r, t), det::Mix(a.g, b.g, t), det::Mix(a.b, b.b, t)};
 }
@@ -57,3 +59,5 @@ Rgb ToRgb(Rgb8 c) {
     return {static_cast<float>(c.r) / 255, static_cast<float>(c.g) / 255,
             static_cast<float>(c.b) / 255};
 }
+
+}  // namespace picgen

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace picgen {
+
 // A colour with components 0..1 (values outside are clamped on output).
 struct Rgb {
     float r = 0;
@@ -28,3 +30,5 @@ Rgb Hex(std::uint32_t rgb);
 float Luma(Rgb c);
 Rgb8 ToRgb8(Rgb c);
 Rgb ToRgb(Rgb8 c);
+
+}  // namespace picgen

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace picgen {
+
 namespace det {
 namespace {
 
@@ -86,3 +88,5 @@ float PowInt(float base, int exponent) {
 }
 
 }  // namespace det
+
+}  // namespace picgen

@@ -2,6 +2,8 @@
 
 #include "Geometry.h"
 
+namespace picgen {
+
 // Elementary functions built from + - * / and sqrt only, so that the
 // generated pictures do not depend on the C library's rounding.
 namespace det {
@@ -23,3 +25,5 @@ float SmoothStep(float edge0, float edge1, float x);
 float PowInt(float base, int exponent);
 
 }  // namespace det
+
+}  // namespace picgen

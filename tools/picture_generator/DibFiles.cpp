@@ -3,6 +3,8 @@
 #include <fstream>
 #include <stdexcept>
 
+namespace picgen {
+
 namespace {
 
 constexpr std::uint32_t kInfoHeaderSize = 40;
@@ -122,3 +124,5 @@ void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
                static_cast<std::streamsize>(bytes.size()));
     if (!file) throw std::runtime_error("cannot write " + path.string());
 }
+
+}  // namespace picgen

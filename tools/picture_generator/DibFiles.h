@@ -6,6 +6,8 @@
 
 #include "Quantizer.h"
 
+namespace picgen {
+
 using Bytes = std::vector<std::uint8_t>;
 
 // An 8-bit bottom-up BI_RGB .bmp file (file header + DIB) with the image's
@@ -18,3 +20,5 @@ Bytes BitmapFile(const IndexedImage& image);
 Bytes IconFile(const IndexedImage& image, const std::vector<bool>& opaque);
 
 void WriteFile(const std::filesystem::path& path, const Bytes& bytes);
+
+}  // namespace picgen

@@ -10,6 +10,8 @@
 #include "PictureStrip.h"
 #include "SidePicture.h"
 
+namespace picgen {
+
 namespace {
 
 constexpr std::uint16_t kFirstPictureId = 749;
@@ -61,3 +63,5 @@ void GenerateResources(const std::filesystem::path& resFolder) {
     WriteFile(resFolder / kIconFile, MakeIconFile());
     std::ofstream(resFolder / "pictures.rc", std::ios::binary) << ResourceScript();
 }
+
+}  // namespace picgen

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+namespace picgen {
+
 inline constexpr int kPictureCount = 84;
 inline constexpr std::uint16_t kSidePictureId = 213;
 inline constexpr std::uint16_t kIconId = 128;
@@ -15,3 +17,5 @@ std::string PictureFileName(int picture);
 // Writes the 84 pictures (into pictures/), the side picture, the icon and
 // the resource script pictures.rc into the given res folder.
 void GenerateResources(const std::filesystem::path& resFolder);
+
+}  // namespace picgen

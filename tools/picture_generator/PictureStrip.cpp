@@ -3,6 +3,8 @@
 #include "TileGround.h"
 #include "themes/Theme.h"
 
+namespace picgen {
+
 namespace {
 
 // The seven pictures of a category share the theme's ground colour, each
@@ -31,3 +33,5 @@ Canvas PaintPicture(int category, int variant) {
 IndexedImage MakePicture(int category, int variant) {
     return Quantize(PaintPicture(category, variant), 256, Dither::None);
 }
+
+}  // namespace picgen

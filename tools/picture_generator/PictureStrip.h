@@ -2,6 +2,8 @@
 
 #include "Quantizer.h"
 
+namespace picgen {
+
 inline constexpr int kCategories = 12;
 inline constexpr int kPicturesPerCategory = 7;
 inline constexpr int kTilesPerPicture = 19;
@@ -12,3 +14,5 @@ Canvas PaintPicture(int category, int variant);
 
 // The same with its own 256-colour table, ready for an 8-bit bitmap.
 IndexedImage MakePicture(int category, int variant);
+
+}  // namespace picgen

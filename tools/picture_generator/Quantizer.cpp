@@ -5,6 +5,8 @@
 #include <limits>
 #include <map>
 
+namespace picgen {
+
 namespace {
 
 // The eye tells green differences best and blue ones least.
@@ -181,3 +183,5 @@ IndexedImage Quantize(const Canvas& canvas, int colours, Dither dither) {
     MapPixels(canvas, dither, image);
     return image;
 }
+
+}  // namespace picgen

@@ -5,6 +5,8 @@
 
 #include "Canvas.h"
 
+namespace picgen {
+
 // A picture with a colour table: what an 8-bit bitmap holds.
 struct IndexedImage {
     int width = 0;
@@ -19,3 +21,5 @@ enum class Dither { None, ErrorDiffusion };
 // Finds `colours` colours that represent the canvas well (median cut refined
 // by k-means, all deterministic) and maps every pixel to one of them.
 IndexedImage Quantize(const Canvas& canvas, int colours, Dither dither);
+
+}  // namespace picgen

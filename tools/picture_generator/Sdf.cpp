@@ -5,6 +5,8 @@
 
 #include "DetMath.h"
 
+namespace picgen {
+
 namespace sdf {
 
 Sdf Circle(Vec2 center, float radius) {
@@ -84,6 +86,19 @@ Sdf Translate(Sdf shape, Vec2 offset) {
     return [=](Vec2 p) { return shape(p - offset); };
 }
 
+Sdf Rotate(Sdf shape, Vec2 pivot, float radians) {
+    return [=](Vec2 p) { return shape(pivot + det::Rotate(p - pivot, -radians)); };
+}
+
+Sdf SmoothUnion(Sdf a, Sdf b, float radius) {
+    return [=](Vec2 p) {
+        const float da = a(p);
+        const float db = b(p);
+        const float h = det::Clamp01(0.5f + 0.5f * (db - da) / radius);
+        return det::Mix(db, da, h) - radius * h * (1 - h);
+    };
+}
+
 std::vector<Vec2> RegularPolygon(Vec2 center, float radius, int corners, float rotation) {
     std::vector<Vec2> points;
     for (int i = 0; i < corners; ++i)
@@ -106,3 +121,5 @@ std::vector<Vec2> ScaleAbout(const std::vector<Vec2>& points, Vec2 center, float
 }
 
 }  // namespace sdf
+
+}  // namespace picgen

@@ -5,6 +5,8 @@
 
 #include "Geometry.h"
 
+namespace picgen {
+
 // A shape as a signed distance in pixels: negative inside, positive outside.
 // Painting turns the distance into edge coverage, which gives anti-aliasing.
 using Sdf = std::function<float(Vec2)>;
@@ -25,6 +27,9 @@ Sdf Grow(Sdf shape, float amount);
 // The band of the given half width along the outline.
 Sdf Outline(Sdf shape, float halfWidth);
 Sdf Translate(Sdf shape, Vec2 offset);
+Sdf Rotate(Sdf shape, Vec2 pivot, float radians);
+// A union with a rounded fillet of about `radius` where the shapes meet.
+Sdf SmoothUnion(Sdf a, Sdf b, float radius);
 
 std::vector<Vec2> RegularPolygon(Vec2 center, float radius, int corners, float rotation);
 std::vector<Vec2> Star(Vec2 center, float outer, float inner, int points, float rotation);
@@ -32,3 +37,5 @@ std::vector<Vec2> Star(Vec2 center, float outer, float inner, int points, float 
 std::vector<Vec2> ScaleAbout(const std::vector<Vec2>& points, Vec2 center, float factor);
 
 }  // namespace sdf
+
+}  // namespace picgen

@@ -5,6 +5,8 @@
 
 #include "DetMath.h"
 
+namespace picgen {
+
 namespace shade {
 namespace {
 
@@ -72,3 +74,5 @@ void Raised(const Painter& painter, const Sdf& shape, Rgb base, float rim, float
 }
 
 }  // namespace shade
+
+}  // namespace picgen

@@ -2,6 +2,8 @@
 
 #include "Canvas.h"
 
+namespace picgen {
+
 // Light comes from the top left, in front of the picture, for every picture
 // alike, so that the tiles of a strip look lit by one lamp.
 namespace shade {
@@ -27,3 +29,5 @@ Shader Sphere(Vec2 center, float radius, Rgb base, float gloss);
 void Raised(const Painter& painter, const Sdf& shape, Rgb base, float rim, float gloss);
 
 }  // namespace shade
+
+}  // namespace picgen

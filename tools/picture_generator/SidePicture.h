@@ -2,6 +2,8 @@
 
 #include "Quantizer.h"
 
+namespace picgen {
+
 inline constexpr int kSideWidth = 259;
 inline constexpr int kSideHeight = 444;
 inline constexpr int kSideColours = 31;
@@ -10,3 +12,5 @@ inline constexpr int kSideColours = 31;
 // thumbnails cover row by row during the installation.
 Canvas PaintSidePicture();
 IndexedImage MakeSidePicture();
+
+}  // namespace picgen

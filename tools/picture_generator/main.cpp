@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        GenerateResources(argv[1]);
+        picgen::GenerateResources(argv[1]);
     } catch (const std::exception& error) {
         std::cerr << "picture_generator: " << error.what() << '\n';
         return 1;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace picgen {
+
 namespace art {
 
 Rgb Vivid(int index) {
@@ -17,3 +19,5 @@ void Gloss(const Painter& tile, Vec2 center, float radiusX, float radiusY, float
 }
 
 }  // namespace art
+
+}  // namespace picgen

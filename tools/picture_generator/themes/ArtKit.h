@@ -4,6 +4,8 @@
 #include "../DetMath.h"
 #include "../Shading.h"
 
+namespace picgen {
+
 // What the themes share: the tile's middle and a set of bright colours.
 namespace art {
 
@@ -18,3 +20,5 @@ inline constexpr int kVividCount = 10;
 void Gloss(const Painter& tile, Vec2 center, float radiusX, float radiusY, float opacity);
 
 }  // namespace art
+
+}  // namespace picgen

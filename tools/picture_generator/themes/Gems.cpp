@@ -4,6 +4,8 @@
 #include "ArtKit.h"
 #include "Theme.h"
 
+namespace picgen {
+
 namespace {
 
 using Outline = std::vector<Vec2>;
@@ -101,3 +103,5 @@ void DrawGem(const Painter& tile, int object, int variant) {
     DrawFacets(tile, sdf::ScaleAbout(girdle, Centroid(girdle), 0.94f), table, colour);
     art::Gloss(tile, Centroid(table) + Vec2{-3, -3}, 2.2f, 1.4f, 0.8f);
 }
+
+}  // namespace picgen

@@ -4,6 +4,8 @@
 
 #include "../Canvas.h"
 
+namespace picgen {
+
 // One category of seven pictures: a motif drawn on every tile and the
 // colour of the tiles' ground. Each picture is a strip of 19 tiles, each
 // tile showing one of the theme's 19 objects.
@@ -34,3 +36,5 @@ void DrawShield(const Painter& tile, int object, int variant);
 void DrawSnowflake(const Painter& tile, int object, int variant);
 void DrawShape(const Painter& tile, int object, int variant);
 void DrawDie(const Painter& tile, int object, int variant);
+
+}  // namespace picgen

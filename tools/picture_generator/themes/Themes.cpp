@@ -1,5 +1,7 @@
 #include "Theme.h"
 
+namespace picgen {
+
 const std::array<Theme, 12>& Themes() {
     static const std::array<Theme, 12> themes = {{
         {"gems", 0.72f, 0.55f, 0.30f, DrawGem},
@@ -17,3 +19,5 @@ const std::array<Theme, 12>& Themes() {
     }};
     return themes;
 }
+
+}  // namespace picgen
