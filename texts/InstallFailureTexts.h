@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// What the finished window says when the installation did not write every
+// file, in the interface languages (Cyrillic in Windows-1251).
+struct InstallFailureTexts {
+    std::string_view incomplete;  // heads the list of files not written
+    std::string_view moreBefore;  // the list's tail: moreBefore, a count, moreAfter
+    std::string_view moreAfter;
+    std::string_view stoppedBefore;  // the file that stopped the run stands between these
+    std::string_view stoppedAfter;
+    std::string_view filesKept;  // the files written before the error stay
+};
+
+// The texts of a language 0..4; English for any other value.
+const InstallFailureTexts& InstallFailureTextsFor(std::int8_t language);
