@@ -19,7 +19,8 @@ namespace {
 
 const std::filesystem::path& ScratchFolder() {
     static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("install_bench." + std::to_string(getpid()));
+        auto path =
+            std::filesystem::temp_directory_path() / ("install_bench." + std::to_string(getpid()));
         std::filesystem::create_directories(path);
         return path;
     }();
@@ -27,11 +28,11 @@ const std::filesystem::path& ScratchFolder() {
 }
 
 class QuietInstaller : public PictureInstaller {
-public:
+  public:
     QuietInstaller(SetupState& state, FileSystem& files, PictureSurface& surface)
         : PictureInstaller(state, EmbeddedResources(), files, surface) {}
 
-private:
+  private:
     void DrawScene(std::int32_t, SceneMode) override {}
 };
 
@@ -76,7 +77,8 @@ void BM_Floor(benchmark::State& run) {
     for (auto _ : run) {
         for (const auto& [path, bytes] : files) {
             const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT, 0644);
-            if (descriptor < 0 || ::write(descriptor, bytes.data(), bytes.size()) != ssize_t(bytes.size())) {
+            if (descriptor < 0 ||
+                ::write(descriptor, bytes.data(), bytes.size()) != ssize_t(bytes.size())) {
                 run.SkipWithError("plain write failed");
             }
             ::close(descriptor);
@@ -89,7 +91,7 @@ BENCHMARK(BM_Floor)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 // Keeps the mean time of every run while the console shows them as usual.
 class RecordingReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs) seconds[r.run_name.function_name] = r.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);

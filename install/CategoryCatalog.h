@@ -14,5 +14,4 @@ std::string CategoryCatalogName(int category);
 
 // Writes the catalog of a category from its list in the state; a list that
 // leaves no room in the record writes nothing.
-WriteResult WriteCategoryCatalog(const SetupState& state, const OutputFolder& folder,
-                                 int category);
+WriteResult WriteCategoryCatalog(const SetupState& state, const OutputFolder& folder, int category);

@@ -4,9 +4,7 @@
 
 namespace {
 
-WriteResult Failure(const IoStatus& status) {
-    return {WriteStatus::Failed, status.systemMessage};
-}
+WriteResult Failure(const IoStatus& status) { return {WriteStatus::Failed, status.systemMessage}; }
 
 }  // namespace
 

@@ -1,18 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
-#include <vector>
 
 #include "install/OutputFiles.h"
 #include "install/PictureSurface.h"
 
 // The game's picture file: red, green and blue planes of 48 rows of 912
-// bytes, top row first, no header.
-inline constexpr std::size_t kPlaneSize = std::size_t{PictureSurface::kWidth} * PictureSurface::kHeight;
-inline constexpr std::size_t kPictureFileSize = 3 * kPlaneSize;
-
-std::vector<std::byte> EncodePictureFile(const PictureSurface& surface);
+// bytes, top row first, no header — the surface's own layout.
+inline constexpr std::size_t kPictureFileSize = 3 * PictureSurface::kPlaneSize;
 
 // "pi" + number text + "velk"
 std::string PictureFileName(std::string_view numberText);

@@ -31,16 +31,15 @@ InstallReport PictureInstaller::InstallAllPictures() {
     return report_;
 }
 
-bool PictureInstaller::InstallPicture(int category, std::uint16_t resourceId,
-                                      std::int32_t number) {
+bool PictureInstaller::InstallPicture(int category, std::uint16_t resourceId, std::int32_t number) {
     const bool loaded = surface_.MakeCurrent(resources_.Bitmap(resourceId));
     const std::string numberText = FormatPictureNumber(number);
     const auto listIndex = static_cast<std::uint8_t>(category);
     if (listIndex < kCategoryCount) state_.aszCategoryNames[listIndex].Append(numberText);
 
     const std::string fileName = PictureFileName(numberText);
-    const WriteResult written =
-        loaded ? EncodePicture(surface_, Folder(), numberText) : WriteResult{WriteStatus::Skipped, {}};
+    const WriteResult written = loaded ? EncodePicture(surface_, Folder(), numberText)
+                                       : WriteResult{WriteStatus::Skipped, {}};
     if (!Record(fileName, written)) return false;
 
     const std::int32_t step = state_.nPicturesDone;

@@ -1,13 +1,10 @@
 #include "install/PictureSurface.h"
 
-#include <array>
-
 namespace {
 
 constexpr std::size_t kHeaderSize = 40;
 constexpr std::size_t kColourCount = 256;
 constexpr std::size_t kPixelOffset = kHeaderSize + kColourCount * 4;
-constexpr std::size_t kPixelBytes = std::size_t{PictureSurface::kWidth} * PictureSurface::kHeight;
 
 std::uint32_t ReadLittleEndian(std::span<const std::byte> bytes, std::size_t offset,
                                std::size_t width) {
@@ -19,12 +16,12 @@ std::uint32_t ReadLittleEndian(std::span<const std::byte> bytes, std::size_t off
 }
 
 bool IsPictureBitmap(std::span<const std::byte> dib) {
-    if (dib.size() < kPixelOffset + kPixelBytes) return false;
+    if (dib.size() < kPixelOffset + PictureSurface::kPlaneSize) return false;
     struct Field {
         std::size_t offset, width;
         std::uint32_t value;
     };
-    constexpr std::array<Field, 7> kExpected = {{
+    constexpr Field kExpected[] = {
         {0, 4, kHeaderSize},
         {4, 4, PictureSurface::kWidth},
         {8, 4, PictureSurface::kHeight},  // positive: bottom-up
@@ -32,7 +29,7 @@ bool IsPictureBitmap(std::span<const std::byte> dib) {
         {14, 2, 8},                       // bits per pixel
         {16, 4, 0},                       // uncompressed
         {32, 4, 0},                       // a full table of 256 colours
-    }};
+    };
     for (const Field& field : kExpected) {
         if (ReadLittleEndian(dib, field.offset, field.width) != field.value) return false;
     }
@@ -42,19 +39,40 @@ bool IsPictureBitmap(std::span<const std::byte> dib) {
 }  // namespace
 
 bool PictureSurface::MakeCurrent(std::span<const std::byte> dib) {
-    pixels_.clear();
+    hasPicture_ = false;
     if (!exists_ || !IsPictureBitmap(dib)) return false;
+    if (!planes_) planes_ = std::make_unique_for_overwrite<std::byte[]>(3 * kPlaneSize);
 
-    std::array<std::uint32_t, kColourCount> colours;  // 0x00RRGGBB
+    // Colour-table entries are blue, green, red, unused: 0x00RRGGBB read as one.
+    std::uint32_t colours[kColourCount];
     for (std::size_t i = 0; i < kColourCount; ++i) {
         colours[i] = ReadLittleEndian(dib, kHeaderSize + 4 * i, 3);
     }
-    pixels_.resize(kPixelBytes);
-    for (int y = 0; y < kHeight; ++y) {
-        const auto storedRow = dib.subspan(kPixelOffset + std::size_t(kHeight - 1 - y) * kWidth, kWidth);
-        for (int x = 0; x < kWidth; ++x) {
-            pixels_[std::size_t(y * kWidth + x)] = colours[std::to_integer<std::size_t>(storedRow[std::size_t(x)])];
+    std::byte* red = planes_.get();
+    std::byte* green = red + kPlaneSize;
+    std::byte* blue = green + kPlaneSize;
+    for (std::size_t y = 0; y < kHeight; ++y) {
+        const std::byte* storedRow = dib.data() + kPixelOffset + (kHeight - 1 - y) * kWidth;
+        const std::size_t rowStart = y * kWidth;
+        for (std::size_t x = 0; x < kWidth; ++x) {
+            const std::uint32_t colour = colours[std::to_integer<std::size_t>(storedRow[x])];
+            red[rowStart + x] = std::byte(colour >> 16);
+            green[rowStart + x] = std::byte(colour >> 8);
+            blue[rowStart + x] = std::byte(colour);
         }
     }
+    hasPicture_ = true;
     return true;
+}
+
+PictureSurface::Thumbnail PictureSurface::ThumbnailPixels() const {
+    Thumbnail pixels{};
+    for (int y = 0; y < kThumbnailSize; ++y) {
+        for (int x = 0; x < kThumbnailSize; ++x) {
+            const std::uint32_t colour = GetPixel(x, y);
+            pixels[std::size_t(y * kThumbnailSize + x)] =
+                (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+        }
+    }
+    return pixels;
 }

@@ -1,25 +1,30 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
-// The off-screen surface that holds the current picture, decoded from its
-// 8-bit bitmap so that every pixel reads as its exact colour-table entry.
+// The off-screen surface that holds the current picture. It keeps the pixels
+// as separate red, green and blue planes, top row first: every pixel reads as
+// its exact colour-table entry, and the planes are already the game's picture
+// file.
 class PictureSurface {
-public:
+  public:
     static constexpr int kWidth = 912;
     static constexpr int kHeight = 48;
     static constexpr int kThumbnailSize = 48;  // the top-left square
+    static constexpr std::size_t kPlaneSize = std::size_t{kWidth} * kHeight;
 
     void Create() { exists_ = true; }
     void Release() {
         exists_ = false;
-        std::vector<std::uint32_t>().swap(pixels_);
+        hasPicture_ = false;
+        planes_.reset();
     }
     bool Exists() const { return exists_; }
-    bool HasPicture() const { return !pixels_.empty(); }
+    bool HasPicture() const { return hasPicture_; }
 
     // Makes the bitmap (a DIB without file header: 912 x 48, 8 bits, 256
     // colours, uncompressed, bottom-up) the current picture, replacing the
@@ -30,15 +35,24 @@ public:
     // The colour of pixel (x, y), y 0 at the top: red in the lowest byte,
     // then green, then blue.
     std::uint32_t GetPixel(int x, int y) const {
-        const std::uint32_t rgb = pixels_[static_cast<std::size_t>(y * kWidth + x)];
-        return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+        const std::size_t at = std::size_t(y) * kWidth + std::size_t(x);
+        return std::to_integer<std::uint32_t>(planes_[at]) |
+               std::to_integer<std::uint32_t>(planes_[kPlaneSize + at]) << 8 |
+               std::to_integer<std::uint32_t>(planes_[2 * kPlaneSize + at]) << 16;
     }
 
-    // Top-down rows of 0x00RRGGBB, the layout of a 32-bit device-independent
-    // bitmap, for drawing.
-    std::span<const std::uint32_t> Pixels() const { return pixels_; }
+    // The red, green and blue planes of 48 rows of 912 bytes, top row first.
+    std::span<const std::byte> Planes() const {
+        return {planes_.get(), hasPicture_ ? 3 * kPlaneSize : 0};
+    }
 
-private:
+    // The top-left square as 0x00RRGGBB, top row first: the layout of a
+    // 32-bit device-independent bitmap, for drawing the thumbnail.
+    using Thumbnail = std::array<std::uint32_t, kThumbnailSize * kThumbnailSize>;
+    Thumbnail ThumbnailPixels() const;
+
+  private:
     bool exists_ = false;
-    std::vector<std::uint32_t> pixels_;
+    bool hasPicture_ = false;
+    std::unique_ptr<std::byte[]> planes_;
 };

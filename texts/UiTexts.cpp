@@ -8,11 +8,12 @@
 namespace {
 
 struct TextColumn {
-    std::string_view title, exit, install, cancel, intro, destination, required, available,
-        success, titlesList, pictureCount, about;
+    std::string_view title, exit, install, cancel, intro, destination, required, available, success,
+        titlesList, pictureCount, about;
 };
 
-constexpr std::string_view kLatinTitles = "For Velk King,\r\nVelk Figures,\r\nVelk Puzzles,\r\nand others";
+constexpr std::string_view kLatinTitles =
+    "For Velk King,\r\nVelk Figures,\r\nVelk Puzzles,\r\nand others";
 constexpr std::string_view kCyrillicTitles =
     u8"Для Велк Королевы,\r\nВелк Фигуры,\r\nВелк Пазлы,\r\nи других."_cp1251;
 

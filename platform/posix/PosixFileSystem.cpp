@@ -14,7 +14,7 @@ namespace {
 IoStatus LastError() { return IoStatus::Failed(std::strerror(errno)); }
 
 class PosixFile : public File {
-public:
+  public:
     explicit PosixFile(int descriptor) : descriptor_(descriptor) {}
     ~PosixFile() override { Close(); }
 
@@ -45,7 +45,7 @@ public:
         return result == 0 ? IoStatus{} : LastError();
     }
 
-private:
+  private:
     int descriptor_;
 };
 

@@ -1,7 +1,6 @@
-#include "install/CategoryCatalog.h"
-
 #include <gtest/gtest.h>
 
+#include "install/CategoryCatalog.h"
 #include "platform/inproc/MemoryFileSystem.h"
 
 namespace {
@@ -17,8 +16,8 @@ TEST(CategoryCatalog, FillsTheListWithOToExactly336BytesOrWritesNothing) {
         std::size_t listLength;
         bool written;
     };
-    for (const Case c : {Case{0, true}, Case{28, true}, Case{335, true}, Case{336, false},
-                         Case{337, false}}) {
+    for (const Case c :
+         {Case{0, true}, Case{28, true}, Case{335, true}, Case{336, false}, Case{337, false}}) {
         MemoryFileSystem files;
         files.AddFolder("D:\\Pics");
         SetupState state;

@@ -15,7 +15,7 @@ constexpr const char* kFolder = "C:\\Common\\Pictures";
 
 // Remembers every file opened for writing, in order.
 class RecordingFiles : public FileSystem {
-public:
+  public:
     std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override {
         if (mode == OpenMode::WriteExisting) opened.emplace_back(path.substr(path.rfind('\\') + 1));
         return memory.Open(path, mode);
@@ -26,7 +26,7 @@ public:
 
 // Remembers which bitmaps were asked for and whether the run had begun.
 class RecordingResources : public Resources {
-public:
+  public:
     explicit RecordingResources(const SetupState& state) : state_(state) {}
     std::span<const std::byte> Bitmap(std::uint16_t id) const override {
         requested.push_back(id);
@@ -36,7 +36,7 @@ public:
     mutable std::vector<std::uint16_t> requested;
     mutable bool installingAtEveryRequest = true;
 
-private:
+  private:
     const SetupState& state_;
 };
 
@@ -48,7 +48,7 @@ struct Drawing {
 };
 
 class RecordingInstaller : public PictureInstaller {
-public:
+  public:
     RecordingInstaller(SetupState& state, const Resources& resources, FileSystem& files)
         : PictureInstaller(state, resources, files, surface), state_(state) {
         surface.Create();
@@ -56,7 +56,7 @@ public:
     PictureSurface surface;
     std::vector<Drawing> drawings;
 
-private:
+  private:
     void DrawScene(std::int32_t index, SceneMode mode) override {
         drawings.push_back({index, mode, state_.fProgress, surface.HasPicture()});
     }
@@ -64,12 +64,14 @@ private:
 };
 
 class InstallRunTest : public testing::Test {
-protected:
+  protected:
     InstallRunTest() {
         state.szPicturesFolder.Assign(kFolder);
         files.memory.AddFolder(kFolder);
     }
-    static std::string PathOf(const std::string& name) { return std::string(kFolder) + "\\" + name; }
+    static std::string PathOf(const std::string& name) {
+        return std::string(kFolder) + "\\" + name;
+    }
 
     SetupState state;
     RecordingFiles files;
@@ -83,7 +85,8 @@ std::string ExpectedPictureFile(std::span<const std::byte> dib) {
     for (int plane = 0; plane < 3; ++plane) {
         for (int y = 0; y < 48; ++y) {
             for (int x = 0; x < 912; ++x) {
-                const auto index = std::to_integer<std::size_t>(dib[1064 + std::size_t((47 - y) * 912 + x)]);
+                const auto index =
+                    std::to_integer<std::size_t>(dib[1064 + std::size_t((47 - y) * 912 + x)]);
                 file[std::size_t(plane * 43776 + y * 912 + x)] =
                     static_cast<char>(dib[40 + 4 * index + std::size_t(2 - plane)]);
             }
@@ -105,8 +108,8 @@ TEST_F(InstallRunTest, WritesEveryPictureAndCatalogByteForByte) {
             list += text;
             const auto file = files.memory.Contents(PathOf(name));
             ASSERT_TRUE(file) << text;
-            EXPECT_TRUE(*file == ExpectedPictureFile(
-                                     EmbeddedResources().Bitmap(PictureResourceId(category, position))))
+            EXPECT_TRUE(*file == ExpectedPictureFile(EmbeddedResources().Bitmap(
+                                     PictureResourceId(category, position))))
                 << text;
         }
         EXPECT_EQ(state.aszCategoryNames[std::size_t(category)].View(), list);
@@ -125,7 +128,8 @@ TEST_F(InstallRunTest, FollowsThePlanAndWritesEachCatalogAfterItsSeventhPicture)
     for (int category = 0; category < 12; ++category) {
         const std::size_t catalogAt = std::size_t(8 * category + 7);
         EXPECT_EQ(files.opened[catalogAt].front(), 'c') << category;
-        EXPECT_EQ(files.opened[catalogAt - 1], "pi" + files.opened[catalogAt].substr(1, 2) + "76velk");
+        EXPECT_EQ(files.opened[catalogAt - 1],
+                  "pi" + files.opened[catalogAt].substr(1, 2) + "76velk");
     }
     EXPECT_EQ(files.opened.back(), "c1109.txt");
 
@@ -176,7 +180,8 @@ TEST_F(InstallRunTest, GoesOnPastFilesThatCannotBeOpenedAndNamesThem) {
 
 TEST_F(InstallRunTest, StopsAtAWriteErrorAndNamesTheFile) {
     // Room for ten picture files and one catalog, then half of the next picture.
-    files.memory.FailWritesAfter(10 * 131328 + 336 + 65664, "There is not enough space on the disk.");
+    files.memory.FailWritesAfter(10 * 131328 + 336 + 65664,
+                                 "There is not enough space on the disk.");
     const InstallReport report = installer.InstallAllPictures();
 
     ASSERT_TRUE(report.stoppedBy);

@@ -1,6 +1,6 @@
-#include "install/NumberText.h"
-
 #include <gtest/gtest.h>
+
+#include "install/NumberText.h"
 
 TEST(NumberText, PadsPictureNumbersToFourAndCategoriesToTwo) {
     struct Case {
@@ -9,9 +9,9 @@ TEST(NumberText, PadsPictureNumbersToFourAndCategoriesToTwo) {
         const char* twoDigits;
     };
     const Case cases[] = {
-        {0, "0000", "00"},      {5, "0005", "05"},       {9, "0009", "09"},
-        {11, "0011", "11"},     {70, "0070", "70"},      {123, "0123", "123"},
-        {170, "0170", "170"},   {1176, "1176", "1176"},  {12345, "12345", "12345"},
+        {0, "0000", "00"},    {5, "0005", "05"},      {9, "0009", "09"},
+        {11, "0011", "11"},   {70, "0070", "70"},     {123, "0123", "123"},
+        {170, "0170", "170"}, {1176, "1176", "1176"}, {12345, "12345", "12345"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatPictureNumber(c.number), c.fourDigits) << c.number;

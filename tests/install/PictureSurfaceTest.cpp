@@ -1,7 +1,6 @@
-#include "install/PictureSurface.h"
-
 #include <gtest/gtest.h>
 
+#include "install/PictureSurface.h"
 #include "tests/support/PictureDib.h"
 
 namespace {
@@ -32,6 +31,15 @@ TEST(PictureSurface, TopRowComesFromTheLastStoredRow) {
     EXPECT_EQ(surface.GetPixel(911, 47) & 0xFF0000, 0u);
 }
 
+TEST(PictureSurface, ThumbnailIsTheTopLeftSquareAsDeviceIndependentPixels) {
+    PictureSurface surface;
+    surface.Create();
+    ASSERT_TRUE(surface.MakeCurrent(RowIndexedDib()));
+    const PictureSurface::Thumbnail thumbnail = surface.ThumbnailPixels();
+    EXPECT_EQ(thumbnail[0], 0x8D5E2Fu);             // stored row 47: red 141, green 94, blue 47
+    EXPECT_EQ(thumbnail[27 * 48 + 47], 0x3C2814u);  // pixel (47, 27): stored row 20
+}
+
 TEST(PictureSurface, RefusesWhatIsNotSuchAPictureAndDropsThePreviousOne) {
     struct Case {
         const char* what;
@@ -39,8 +47,8 @@ TEST(PictureSurface, RefusesWhatIsNotSuchAPictureAndDropsThePreviousOne) {
         std::byte value;
     };
     const Case cases[] = {
-        {"width 913", 4, std::byte{0x91}},   {"top-down", 11, std::byte{0xFF}},
-        {"4 bits", 14, std::byte{4}},        {"compressed", 16, std::byte{1}},
+        {"width 913", 4, std::byte{0x91}}, {"top-down", 11, std::byte{0xFF}},
+        {"4 bits", 14, std::byte{4}},      {"compressed", 16, std::byte{1}},
         {"16 colours", 32, std::byte{16}},
     };
     PictureSurface surface;

@@ -1,5 +1,3 @@
-#include "texts/UiTexts.h"
-
 #include <gtest/gtest.h>
 #include <iconv.h>
 
@@ -8,13 +6,14 @@
 #include <vector>
 
 #include "texts/Cp1251.h"
+#include "texts/UiTexts.h"
 
 namespace {
 
 std::vector<const std::string*> Entries(const UiTexts& texts) {
-    return {&texts.TextTitle,     &texts.TextExit,       &texts.TextInstall,
-            &texts.TextCancel,    &texts.TextIntro,      &texts.TextDestination,
-            &texts.TextRequired,  &texts.TextAvailable,  &texts.TextSuccess,
+    return {&texts.TextTitle,      &texts.TextExit,         &texts.TextInstall,
+            &texts.TextCancel,     &texts.TextIntro,        &texts.TextDestination,
+            &texts.TextRequired,   &texts.TextAvailable,    &texts.TextSuccess,
             &texts.TextTitlesList, &texts.TextPictureCount, &texts.TextAbout};
 }
 
@@ -32,7 +31,8 @@ std::string SystemDecoding(unsigned char byte) {
     char* inPointer = in;
     char* outPointer = out;
     std::size_t inLeft = 1, outLeft = sizeof out;
-    const bool converted = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) != std::size_t(-1);
+    const bool converted =
+        iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) != std::size_t(-1);
     iconv_close(converter);
     return converted ? std::string(out) : std::string();
 }
@@ -52,17 +52,18 @@ std::string Utf8Of(char16_t codePoint) {
 TEST(Cp1251, EveryUpperHalfByteMatchesTheSystemsTable) {
     for (int byte = 0x80; byte <= 0xFF; ++byte) {
         const char16_t codePoint = cp1251::kUpperHalf[byte - 0x80];
-        EXPECT_EQ(codePoint ? Utf8Of(codePoint) : std::string(), SystemDecoding(static_cast<unsigned char>(byte)))
+        EXPECT_EQ(codePoint ? Utf8Of(codePoint) : std::string(),
+                  SystemDecoding(static_cast<unsigned char>(byte)))
             << std::hex << byte;
     }
 }
 
 TEST(UiTexts, CyrillicTextsAreWindows1251Bytes) {
-    EXPECT_EQ(Loaded(Russian).TextExit, "\xC2\xFB\xF5\xEE\xE4");         // Выход
-    EXPECT_EQ(Loaded(Ukrainian).TextExit, "\xC2\xE8\xF5\xB3\xE4");       // Вихід
-    EXPECT_EQ(Loaded(Belarusian).TextExit, "\xC2\xFB\xF5\xE0\xE4");      // Выхад
+    EXPECT_EQ(Loaded(Russian).TextExit, "\xC2\xFB\xF5\xEE\xE4");                       // Выход
+    EXPECT_EQ(Loaded(Ukrainian).TextExit, "\xC2\xE8\xF5\xB3\xE4");                     // Вихід
+    EXPECT_EQ(Loaded(Belarusian).TextExit, "\xC2\xFB\xF5\xE0\xE4");                    // Выхад
     EXPECT_EQ(Loaded(Belarusian).TextTitle.substr(0, 6), "\xD3\xF1\xF2\xE0\xEB\xB8");  // Усталё
-    EXPECT_EQ(Loaded(Belarusian).TextTitle.substr(6, 1), "\xA2");         // ў
+    EXPECT_EQ(Loaded(Belarusian).TextTitle.substr(6, 1), "\xA2");                      // ў
 }
 
 TEST(UiTexts, StartEmptyAndIgnoreLanguagesOutsideTheTable) {
@@ -70,7 +71,8 @@ TEST(UiTexts, StartEmptyAndIgnoreLanguagesOutsideTheTable) {
     for (const std::string* entry : Entries(texts)) EXPECT_TRUE(entry->empty());
     for (std::int8_t language : {std::int8_t{5}, std::int8_t{-1}, std::int8_t{127}}) {
         LoadUiTexts(texts, language);
-        for (const std::string* entry : Entries(texts)) EXPECT_TRUE(entry->empty()) << int(language);
+        for (const std::string* entry : Entries(texts))
+            EXPECT_TRUE(entry->empty()) << int(language);
     }
     LoadUiTexts(texts, Russian);
     LoadUiTexts(texts, 5);
@@ -80,7 +82,8 @@ TEST(UiTexts, StartEmptyAndIgnoreLanguagesOutsideTheTable) {
 TEST(UiTexts, EveryLanguageKeepsTheSharedShapeOfItsTexts) {
     for (std::int8_t language = 0; language < kUiLanguageCount; ++language) {
         const UiTexts texts = Loaded(language);
-        for (const std::string* entry : Entries(texts)) EXPECT_FALSE(entry->empty()) << int(language);
+        for (const std::string* entry : Entries(texts))
+            EXPECT_FALSE(entry->empty()) << int(language);
         for (const std::string* spaced : {&texts.TextRequired, &texts.TextAvailable}) {
             EXPECT_EQ(spaced->back(), ' ') << int(language);
             EXPECT_NE((*spaced)[spaced->size() - 2], ' ') << int(language);
