@@ -52,15 +52,22 @@ TEST(EmbeddedPictures, NoTwoPicturesShareAColourTable) {
     }
 }
 
-TEST(EmbeddedPictures, ThumbnailSquareIsNotOneFlatColour) {
-    // A picture whose first square came out empty would show as a blank thumbnail.
+// The game shows the 19 squares of a strip as different tiles; the first
+// one is also the setup's thumbnail, so it must not be blank either.
+TEST(EmbeddedPictures, TheNineteenSquaresOfAStripDifferAndNoneIsBlank) {
     for (std::uint16_t id : PictureIds()) {
-        const auto dib = EmbeddedResources().Bitmap(id);
-        std::set<std::byte> indexes;
-        for (std::size_t row = 0; row < 48; ++row)
-            indexes.insert(dib.begin() + kPixels + row * 912,
-                           dib.begin() + kPixels + row * 912 + 48);
-        EXPECT_GT(indexes.size(), 16u) << id;
+        SCOPED_TRACE(id);
+        const auto pixels = EmbeddedResources().Bitmap(id).subspan(kPixels);
+        std::set<std::string> squares;
+        for (std::size_t square = 0; square < 19; ++square) {
+            std::string indexes;
+            for (std::size_t row = 0; row < 48; ++row)
+                for (std::size_t x = 0; x < 48; ++x)
+                    indexes += static_cast<char>(pixels[row * 912 + square * 48 + x]);
+            EXPECT_GT(std::set<char>(indexes.begin(), indexes.end()).size(), 16u) << square;
+            squares.insert(indexes);
+        }
+        EXPECT_EQ(squares.size(), 19u);
     }
 }
 

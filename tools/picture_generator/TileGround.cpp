@@ -54,7 +54,7 @@ void DrawTileGround(const Painter& tile, Rgb ground, int pattern) {
     tile.Fill([](Vec2) { return -1.0f; }, Shade(ground, -0.6f));
     const Sdf face = sdf::Box(kMiddle, {23, 23}, 7);
     const Shader glow = [ground](Vec2 p) {
-        return Mix(Shade(ground, 0.16f), Shade(ground, -0.16f),
+        return Mix(Shade(ground, 0.1f), Shade(ground, -0.1f),
                    det::Clamp01(det::Length(p - kMiddle) / 30));
     };
     tile.Fill(face, shade::Cushion(face, glow, 3.0f, 0.15f));

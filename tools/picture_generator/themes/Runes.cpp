@@ -77,7 +77,7 @@ void DrawRune(const Painter& tile, int object, int variant) {
                                              Hex(0xF05040), Hex(0xB070F0), Hex(0xE0F0FF),
                                              Hex(0xF08830)};
     const Rgb glow = glows[static_cast<std::size_t>(variant % 7)];
-    const Rgb stone = Mix(Hex(0x8A8C90), Hex(0x9C9078), static_cast<float>(object % 3) / 2);
+    const Rgb stone = Mix(Hex(0xB4B6BC), Hex(0xC4B89C), static_cast<float>(object % 3) / 2);
     const Sdf plaque = sdf::Box(art::kMiddle, {16.5f, 18}, 4);
     tile.Soft(sdf::Translate(plaque, {1.5f, 2}), {0, 0, 0}, 1.6f, 0.5f);
     tile.Fill(plaque, shade::Cushion(
