@@ -16,7 +16,6 @@ struct Rgb8 {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
-    friend bool operator==(Rgb8, Rgb8) = default;
 };
 
 Rgb Mix(Rgb a, Rgb b, float t);

@@ -9,6 +9,10 @@ namespace picgen {
 
 namespace sdf {
 
+Sdf Everywhere() {
+    return [](Vec2) { return -1.0f; };
+}
+
 Sdf Circle(Vec2 center, float radius) {
     return [=](Vec2 p) { return det::Length(p - center) - radius; };
 }

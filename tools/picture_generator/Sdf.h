@@ -13,6 +13,8 @@ using Sdf = std::function<float(Vec2)>;
 
 namespace sdf {
 
+// The whole plane: for grounds that fill their painter's area.
+Sdf Everywhere();
 Sdf Circle(Vec2 center, float radius);
 // Close to a true distance near the outline, which is all the coverage needs.
 Sdf Ellipse(Vec2 center, float radiusX, float radiusY);

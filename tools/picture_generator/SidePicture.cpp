@@ -62,7 +62,7 @@ void PaintLand(const Painter& panel) {
 Canvas PaintSidePicture() {
     Canvas canvas(kSideWidth, kSideHeight);
     const Painter panel(canvas, 0, 0, kSideWidth, kSideHeight);
-    panel.Fill([](Vec2) { return -1.0f; }, [](Vec2 p) { return Sky(p.y); });
+    panel.Fill(sdf::Everywhere(), [](Vec2 p) { return Sky(p.y); });
     PaintStars(panel);
     PaintTen(panel);
     PaintLand(panel);

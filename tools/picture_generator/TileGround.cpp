@@ -51,7 +51,7 @@ Sdf Pattern(int pattern) {
 }  // namespace
 
 void DrawTileGround(const Painter& tile, Rgb ground, int pattern) {
-    tile.Fill([](Vec2) { return -1.0f; }, Shade(ground, -0.6f));
+    tile.Fill(sdf::Everywhere(), Shade(ground, -0.6f));
     const Sdf face = sdf::Box(kMiddle, {23, 23}, 7);
     const Shader glow = [ground](Vec2 p) {
         return Mix(Shade(ground, 0.1f), Shade(ground, -0.1f),

@@ -19,9 +19,9 @@ Outline Parametric(int points, Vec2 (*at)(float turn)) {
 
 Outline Cut(int cut) {
     switch (cut) {
-        case 0:
+        case 0:  // round
             return sdf::RegularPolygon(art::kMiddle, 16.5f, 8, det::kPi / 8);
-        case 1: {
+        case 1: {  // emerald cut
             const float w = 12;
             const float h = 16;
             const float c = 4.5f;
