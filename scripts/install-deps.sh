@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang-format
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-    wine64 xvfb xauth imagemagick
+    wine wine64 xvfb xauth imagemagick
 )
 missing=()
 for package in "${packages[@]}"; do

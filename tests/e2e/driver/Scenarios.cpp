@@ -10,6 +10,7 @@
 #include "tests/e2e/driver/Files.h"
 #include "tests/e2e/driver/Layouts.h"
 #include "tests/e2e/driver/OutputFiles.h"
+#include "tests/e2e/driver/Registry.h"
 #include "tests/e2e/driver/SampleGame.h"
 #include "tests/e2e/driver/ScreenCapture.h"
 #include "tests/e2e/driver/SetupWindow.h"
@@ -201,6 +202,9 @@ int RunDemo(std::string_view language, const DriverPaths& paths, bool interactiv
     SetupProcess setup(paths.setupExe);
     report.Check(setup.Started(), "setup.exe started", paths.setupExe);
     if (interactive) {
+        // A desktop has a window manager to frame the window; the virtual
+        // displays of the tests have none.
+        SetUserStrings(L"Software\\Wine\\X11 Driver", {{L"Managed", L"Y"}});
         report.Note("setup.exe is open; the demo goes on when its window is closed");
         setup.WaitEnded(INFINITE);
     } else if (const HWND dialog = setup.FindDialog(kWindowTimeoutMs); dialog != nullptr) {

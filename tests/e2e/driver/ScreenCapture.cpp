@@ -1,16 +1,8 @@
 #include "tests/e2e/driver/ScreenCapture.h"
 
+#include <cstring>
+
 #include "tests/e2e/driver/Files.h"
-
-namespace {
-
-template <typename T>
-void Append(std::vector<unsigned char>& bytes, const T& value) {
-    const auto* first = reinterpret_cast<const unsigned char*>(&value);
-    bytes.insert(bytes.end(), first, first + sizeof value);
-}
-
-}  // namespace
 
 bool CaptureWindow(HWND window, const std::wstring& bmpPath) {
     RECT frame{};
@@ -38,15 +30,15 @@ bool CaptureWindow(HWND window, const std::wstring& bmpPath) {
         BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY) != FALSE;
     GdiFlush();
 
-    std::vector<unsigned char> file;
     BITMAPFILEHEADER fileHeader{};
     fileHeader.bfType = 0x4D42;  // "BM"
     fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
     fileHeader.bfSize = fileHeader.bfOffBits + header.biSizeImage;
-    Append(file, fileHeader);
-    Append(file, header);
-    const auto* first = static_cast<const unsigned char*>(pixels);
-    file.insert(file.end(), first, first + header.biSizeImage);
+    std::vector<unsigned char> file(fileHeader.bfSize);
+    std::memcpy(file.data(), &fileHeader, sizeof fileHeader);
+    std::memcpy(file.data() + sizeof fileHeader, &header, sizeof header);
+    if (pixels != nullptr)
+        std::memcpy(file.data() + fileHeader.bfOffBits, pixels, header.biSizeImage);
 
     SelectObject(memory, previous);
     DeleteObject(bitmap);
