@@ -13,11 +13,13 @@ constexpr float kRadius = 15;
 Shader Pattern(int kind, Rgb colour) {
     const Vec2 m = art::kMiddle;
     switch (kind) {
-        case 1:  // cat's eye: a twisted vane through the middle
+        case 1:  // cat's eye: a wavy vane inside tinted clear glass
             return [=](Vec2 p) {
                 const Vec2 q = det::Rotate(p - m, 0.6f);
-                const float vane = (q.y < 0 ? -q.y : q.y) - 3.2f + 0.008f * q.x * q.x;
-                return Mix(Hex(0xDCEEF0), colour, det::SmoothStep(0.7f, -0.7f, vane));
+                const float wave = q.y - 3 * det::Sin(q.x * 0.3f);
+                const float vane = (wave < 0 ? -wave : wave) - 2.6f;
+                return Mix(Mix(Hex(0xD8EEF4), colour, 0.3f), Shade(colour, -0.15f),
+                           det::SmoothStep(0.7f, -0.7f, vane));
             };
         case 2:  // swirl
             return [=](Vec2 p) {
