@@ -44,7 +44,10 @@ class RandomMachine {
   public:
     explicit RandomMachine(std::mt19937& random) : random_(random) {
         if (Chance(95)) keys.AddKey(kMakerKey);
-        const int subkeys = Chance(10) ? Between(40, 70) : Between(0, 6);
+        // A crowded maker key must list past 48 names: few of its names end the listing.
+        const bool crowded = Chance(10);
+        longNamePercent_ = crowded ? 1 : 20;
+        const int subkeys = crowded ? Between(45, 70) : Between(0, 6);
         for (int index = 0; index < subkeys; ++index) AddSubkey();
         if (Chance(80)) SetPathValue("Software\\Kordanex\\CommonFiles", "Pictures", {});
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -76,9 +79,11 @@ class RandomMachine {
         static constexpr std::string_view kStarts[] = {"Velk ", "Velk 1.1", "Velk 1.",
                                                        "velk ", "Velk",     ""};
         const std::string_view start = kStarts[Between(0, std::size(kStarts) - 1)];
-        const int length = Chance(20) ? Between(40, 60) : Between(0, 8);
+        const int length = Chance(longNamePercent_) ? Between(40, 60) : Between(0, 8);
         std::string name = std::string(start) + NameBytes(std::max(0, length - int(start.size())));
-        return name.empty() ? "x" : name;
+        // Names compare without case, so equal ones would merge into one key.
+        if (name.empty() || Chance(50)) name += std::to_string(serial_++);
+        return name;
     }
 
     std::string Path() {
@@ -153,6 +158,8 @@ class RandomMachine {
     }
 
     std::mt19937& random_;
+    int longNamePercent_ = 20;
+    int serial_ = 0;
 };
 
 template <std::size_t Size>
