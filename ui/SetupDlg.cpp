@@ -21,7 +21,7 @@ constexpr std::string_view kNoGameRussian =
 constexpr std::string_view kNoGameButton = "OK";
 constexpr std::string_view kDownloadInvitation =
     "Download the game Velk for free right now from web:";
-constexpr std::string_view kDownloadAddress = "http://velk.example.com/download/";
+constexpr std::string_view kDownloadAddress = "http://velk.example.com/";
 
 constexpr std::string_view kRequiredSpace = "11040 Kb";
 constexpr std::string_view kNumberGap = "  ";

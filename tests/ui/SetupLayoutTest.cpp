@@ -150,7 +150,7 @@ TEST_P(NoGameModeTest, ShowsTheFixedScreenWithTheDownloadAddress) {
                      true},
                     {IDC_AVAILABLE, "", {291, 255, 411, 270}, true},
                     {IDC_FOLDER, "", {438, 197, 618, 236}, false},
-                    {IDC_DOWNLOAD, "http://velk.example.com/download/", {291, 255, 416, 275}, true},
+                    {IDC_DOWNLOAD, "http://velk.example.com/", {291, 255, 416, 275}, true},
                     {IDC_SIDE_PICTURE, "", {5, 5, 264, 449}, true},
                     {IDC_ABOUT, GetParam().aboutText, {465, 302, 540, 324}, true},
                     {IDC_TITLES, "", {290, 47, 431, 111}, true},
