@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "discovery/Probes.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "tests/win32/TempFolder.h"
+
+namespace {
+
+std::span<const std::byte> Bytes(std::string_view text) { return std::as_bytes(std::span(text)); }
+
+class Win32FileSystemTest : public testing::Test {
+  protected:
+    TempFolder folder;
+    Win32FileSystem files;
+};
+
+TEST_F(Win32FileSystemTest, ProbesOnlyFilesThatOpenForReadingWithoutSharing) {
+    const std::string executable = folder.Write("Velk.exe", "MZ");
+    const std::string empty = folder.Write("empty.txt", "");
+    const std::string held = folder.Write("held.exe", "MZ");
+    const std::string games = folder.CreateFolder("Games");
+    const HeldFile other(held);
+    struct Case {
+        std::string path;
+        std::size_t count;
+        bool probed;
+    };
+    const Case cases[] = {
+        {executable, 1, true},
+        {executable, 2, true},
+        {executable, 3, false},
+        {empty, 1, false},
+        {empty, 0, true},
+        {held, 1, false},
+        {held, 0, false},
+        {games, 0, false},
+        {games + "\\", 0, false},
+        {executable + "\\", 1, false},
+        {folder / "missing.exe", 0, false},
+        {folder.path() + "\\\\Velk.exe", 1, true},  // repeated separators read as one
+        {folder / "nul", 0, false},                 // a device, not a file
+        {executable + std::string("\0.txt", 5), 1, false},
+    };
+    for (const Case& c : cases) {
+        std::string text = "untouched";
+        EXPECT_EQ(ProbeFile(files, text, c.path, c.count), c.probed) << c.path << ", " << c.count;
+        if (c.probed) {
+            EXPECT_EQ(text, std::string("MZ").substr(0, c.count));
+        }
+    }
+}
+
+TEST_F(Win32FileSystemTest, AnOpenFileIsSharedWithNobodyUntilItCloses) {
+    const std::string executable = folder.Write("Velk.exe", "MZ");
+    std::unique_ptr<File> first = files.Open(executable, OpenMode::ReadExisting);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(files.Open(executable, OpenMode::ReadExisting));
+    EXPECT_FALSE(files.Open(executable, OpenMode::WriteExisting));
+    EXPECT_TRUE(first->Close());
+    EXPECT_TRUE(first->Close());  // closing twice is harmless
+    EXPECT_TRUE(files.Open(executable, OpenMode::ReadExisting));
+}
+
+TEST_F(Win32FileSystemTest, WritesAnExistingFileInPlaceKeepingALongerTail) {
+    folder.Write("c0009.txt", std::string(10, 'x'));
+    std::unique_ptr<File> file = files.Open(folder / "c0009.txt", OpenMode::WriteExisting);
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(file->Write(Bytes("nnnn")));
+    EXPECT_TRUE(file->Close());
+    EXPECT_EQ(folder.Read("c0009.txt"), "nnnnxxxxxx");
+    EXPECT_FALSE(files.Open(folder / "missing.txt", OpenMode::WriteExisting));
+    EXPECT_EQ(folder.Read("missing.txt"), "(missing)");
+}
+
+TEST_F(Win32FileSystemTest, CreatesAMissingFileOrTruncatesAnExistingOne) {
+    folder.Write("pi0070velk", std::string(10, 'x'));
+    for (const char* name : {"pi0070velk", "pi0071velk"}) {
+        std::unique_ptr<File> file = files.Open(folder / name, OpenMode::CreateOrTruncate);
+        ASSERT_TRUE(file) << name;
+        EXPECT_TRUE(file->Write(Bytes("abc")));
+        EXPECT_TRUE(file->Close());
+        EXPECT_EQ(folder.Read(name), "abc") << name;
+    }
+    EXPECT_FALSE(files.Open(folder / "Missing\\pi0070velk", OpenMode::CreateOrTruncate));
+}
+
+TEST_F(Win32FileSystemTest, RefusesToWriteAReadOnlyOrHeldFileOrAFolder) {
+    const std::string readOnly = folder.Write("readonly.txt", "old");
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string held = folder.Write("held.txt", "old");
+    const HeldFile other(held);
+    const std::string games = folder.CreateFolder("Games");
+    for (const OpenMode mode : {OpenMode::WriteExisting, OpenMode::CreateOrTruncate}) {
+        for (const std::string& path : {readOnly, held, games}) {
+            EXPECT_FALSE(files.Open(path, mode)) << path << " mode " << int(mode);
+        }
+    }
+    EXPECT_TRUE(files.Open(readOnly, OpenMode::ReadExisting));
+    EXPECT_EQ(folder.Read("readonly.txt"), "old");
+}
+
+TEST_F(Win32FileSystemTest, ARefusedReadOrWriteGivesTheSystemsMessage) {
+    const std::string file = folder.Write("c0009.txt", "abc");
+    {
+        std::unique_ptr<File> writing = files.Open(file, OpenMode::WriteExisting);
+        ASSERT_TRUE(writing);
+        std::array<std::byte, 3> data{};
+        std::size_t count = 7;
+        const IoStatus read = writing->Read(data, count);
+        EXPECT_FALSE(read);
+        EXPECT_FALSE(read.systemMessage.empty());
+        EXPECT_EQ(count, 0u);
+    }
+    std::unique_ptr<File> reading = files.Open(file, OpenMode::ReadExisting);
+    ASSERT_TRUE(reading);
+    const IoStatus written = reading->Write(Bytes("x"));
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(written.systemMessage.empty());
+    EXPECT_EQ(written.systemMessage.find_first_of("\r\n"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "discovery/Probes.h"
+#include "platform/win32/Win32KeyStore.h"
+#include "state/SetupState.h"
+#include "tests/win32/TestKeys.h"
+
+namespace {
+
+class Win32KeyStoreTest : public testing::Test {
+  protected:
+    // The value's raw data as the key store gives it; empty when unreadable.
+    std::optional<std::string> Query(const char* name, std::string_view below = "Game") {
+        const std::unique_ptr<RegistryKey> key = store.OpenWithFullAccess(keys.Path(below));
+        if (!key) return std::nullopt;
+        std::array<std::byte, 1024> data{};
+        std::size_t size = 0;
+        if (!key->QueryValue(name, data, size)) return std::nullopt;
+        return std::string(reinterpret_cast<const char*>(data.data()), size);
+    }
+
+    TestKeys keys;
+    Win32KeyStore store;
+};
+
+TEST_F(Win32KeyStoreTest, GivesAValuesRawDataWhateverItsType) {
+    struct Case {
+        const char* name;
+        DWORD type;
+        std::string data;
+        std::optional<std::string> read;
+    };
+    const Case cases[] = {
+        {"String", REG_SZ, std::string("D:\\Games\0", 9), std::string("D:\\Games\0", 9)},
+        {"Dword258", REG_DWORD, std::string("\x02\x01\0\0", 4), std::string("\x02\x01\0\0", 4)},
+        {"Binary1024", REG_BINARY, std::string(1024, 'b'), std::string(1024, 'b')},
+        {"Binary1025", REG_BINARY, std::string(1025, 'b'), std::nullopt},
+        {"String1024", REG_SZ, std::string(1023, 's') + '\0', std::string(1023, 's') + '\0'},
+        {"String1025", REG_SZ, std::string(1024, 's') + '\0', std::nullopt},
+        {"Western", REG_SZ, std::string("Velk \xC9\xE9\0", 8), std::string("Velk \xC9\xE9\0", 8)},
+        {"", REG_SZ, std::string("default\0", 8), std::string("default\0", 8)},
+    };
+    for (const Case& c : cases) keys.SetValue("Game", c.name, c.type, c.data);
+    for (const Case& c : cases) EXPECT_EQ(Query(c.name), c.read) << c.name;
+    EXPECT_EQ(Query("Missing"), std::nullopt);
+}
+
+TEST_F(Win32KeyStoreTest, ReadRegistryStringDeliversTheBytesBeforeTheFirstZero) {
+    keys.SetDword("Game", "Lang", 258);
+    keys.SetString("Game", "Directory", "D:\\Games\\Velk");
+    CharBuffer<1025> cell;
+    ASSERT_TRUE(ReadRegistryString(store, keys.Path("Game"), "Lang", cell));
+    EXPECT_EQ(cell.View(), "\x02\x01");
+    PathBuffer path;
+    ASSERT_TRUE(ReadRegistryString(store, keys.Path("Game"), "Directory", path));
+    EXPECT_EQ(path.View(), "D:\\Games\\Velk");
+}
+
+TEST_F(Win32KeyStoreTest, AKeyThatRefusesFullAccessStillOpensForListing) {
+    keys.SetString("Game", "Directory", "D:\\Games\\Velk");
+    keys.AllowOnlyReading("Game");
+    EXPECT_FALSE(store.OpenWithFullAccess(keys.Path("Game")));
+    EXPECT_TRUE(store.Open(keys.Path("Game")));
+    PathBuffer path;
+    EXPECT_FALSE(ReadRegistryString(store, keys.Path("Game"), "Directory", path));
+}
+
+TEST_F(Win32KeyStoreTest, AMissingKeyDoesNotOpenAndIsNotCreated) {
+    EXPECT_FALSE(store.OpenWithFullAccess(keys.Path("Missing")));
+    EXPECT_FALSE(store.Open(keys.Path("Missing")));
+    EXPECT_FALSE(store.Open(keys.Path("Missing")));
+    EXPECT_FALSE(store.OpenWithFullAccess(keys.Path("Missing\\Deeper")));
+}
+
+TEST_F(Win32KeyStoreTest, ListsSubkeyNamesThatFitTheBufferInAStableOrder) {
+    const std::string longest(49, 'n');
+    for (const char* name : {"Velk 2", "CommonFiles", "Velk 1.1"}) keys.CreateKey(name);
+    keys.CreateKey(longest);
+    const std::unique_ptr<RegistryKey> maker = store.Open(keys.Path(""));
+    ASSERT_TRUE(maker);
+    std::vector<std::string> names;
+    std::array<char, 50> name{};
+    for (std::uint32_t index = 0; maker->EnumerateSubkey(index, name); ++index) {
+        names.emplace_back(name.data());
+    }
+    EXPECT_EQ(names.size(), 4u);
+    EXPECT_NE(std::ranges::find(names, longest), names.end());
+    std::vector<std::string> again;
+    for (std::uint32_t index = 0; maker->EnumerateSubkey(index, name); ++index) {
+        again.emplace_back(name.data());
+    }
+    EXPECT_EQ(again, names);
+}
+
+TEST_F(Win32KeyStoreTest, ANameOf50CharactersDoesNotFitTheBuffer) {
+    keys.CreateKey(std::string(50, 'n'));
+    const std::unique_ptr<RegistryKey> maker = store.Open(keys.Path(""));
+    ASSERT_TRUE(maker);
+    std::array<char, 50> name{};
+    EXPECT_FALSE(maker->EnumerateSubkey(0, name));
+    std::array<char, 51> larger{};
+    EXPECT_TRUE(maker->EnumerateSubkey(0, larger));
+}
+
+TEST_F(Win32KeyStoreTest, TellsWhetherASubkeysDefaultValueCanBeQueried) {
+    keys.CreateKey("Velk 2");
+    keys.SetDword("Velk 3", "", 7);
+    keys.SetString("Velk 4", "", "default");
+    keys.CreateKey("Locked");
+    keys.AllowNothing("Locked");
+    const std::unique_ptr<RegistryKey> maker = store.Open(keys.Path(""));
+    ASSERT_TRUE(maker);
+    EXPECT_TRUE(maker->CanQueryDefaultValue("Velk 2"));  // no default value at all
+    EXPECT_TRUE(maker->CanQueryDefaultValue("Velk 3"));
+    EXPECT_TRUE(maker->CanQueryDefaultValue("Velk 4"));
+    EXPECT_FALSE(maker->CanQueryDefaultValue("Locked"));
+    EXPECT_FALSE(maker->CanQueryDefaultValue("Missing"));
+}
+
+TEST_F(Win32KeyStoreTest, ANameWithAZeroByteNamesNothing) {
+    keys.SetString("Game", "Directory", "D:\\Games\\Velk");
+    const std::string cutPath = keys.Path("Game") + std::string("\0junk", 5);
+    EXPECT_FALSE(store.OpenWithFullAccess(cutPath));
+    EXPECT_FALSE(store.Open(cutPath));
+    const std::unique_ptr<RegistryKey> key = store.OpenWithFullAccess(keys.Path("Game"));
+    ASSERT_TRUE(key);
+    std::array<std::byte, 1024> data{};
+    std::size_t size = 0;
+    EXPECT_FALSE(key->QueryValue(std::string_view("Directory\0junk", 14), data, size));
+}
+
+}  // namespace
