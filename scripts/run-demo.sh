@@ -36,7 +36,7 @@ cmake --build --preset windows --target setup e2e_driver
 source scripts/wine-env.sh
 bin=build/windows/bin
 output=build/demo/$language
-prefix=build/windows/wine/demo-$language
+prefix=$PWD/build/windows/wine/demo-$language  # Wine takes only an absolute WINEPREFIX
 cleanup() {
     stop_wine "$prefix"
     stop_display

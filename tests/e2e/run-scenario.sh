@@ -4,7 +4,8 @@
 # is printed; screenshots and logs stay in OUTPUT.
 # usage: run-scenario.sh SCENARIO SETUP_EXE DRIVER_EXE BITMAP_FOLDER TEMPLATE_PREFIX OUTPUT
 set -euo pipefail
-scenario=$1 setup_exe=$2 driver_exe=$3 bitmaps=$4 template=$5 output=$6
+scenario=$1 setup_exe=$2 driver_exe=$3 bitmaps=$4 output=$6
+template=$(realpath -m "$5")  # Wine takes only an absolute WINEPREFIX
 source "$(dirname "$0")/../../scripts/wine-env.sh"
 
 mkdir -p "$(dirname "$template")"

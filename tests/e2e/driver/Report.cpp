@@ -26,9 +26,6 @@ std::wstring Wide(std::string_view utf8) {
     return text;
 }
 
-namespace {
-
-// Line breaks inside control texts would split the log's lines.
 std::string Printable(std::wstring_view text) {
     std::string shown;
     for (const char c : Utf8(text)) {
@@ -42,8 +39,6 @@ std::string Printable(std::wstring_view text) {
     }
     return shown;
 }
-
-}  // namespace
 
 void Report::Check(bool passed, std::string_view what, std::wstring_view seen) {
     if (passed) {

@@ -19,3 +19,5 @@ class Report {
 
 std::string Utf8(std::wstring_view text);
 std::wstring Wide(std::string_view utf8);
+// UTF-8 with line breaks shown as \r and \n, so that a text stays on one line.
+std::string Printable(std::wstring_view text);

@@ -76,10 +76,15 @@ bool SetupProcess::PressUntilEnded(HWND dialog, int buttonId, DWORD timeoutMs) c
 }
 
 std::wstring WindowText(HWND window) {
-    // Another process's window answers from the window manager's copy of its
-    // text, without a message to its (possibly busy) thread.
+    // GetWindowText answers another process's controls from the window
+    // manager's copy, which an edit field does not keep; the control itself
+    // is asked instead.
     std::vector<wchar_t> text(1024);
-    const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_BLOCK, 10000, &length)) {
+        return {};
+    }
     return {text.data(), static_cast<std::size_t>(length)};
 }
 

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Regenerates the published record: the README's screenshots, taken by the
+# end-to-end scenarios, and the measured figures, printed as Markdown rows.
+# usage: scripts/record.sh [ROUNDS]   (installations timed, default 10)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+rounds=${1:-10}
+
+scripts/install-deps.sh >&2
+for preset in native windows; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" >&2
+done
+
+ctest --preset windows -L e2e -j2 >&2
+mkdir -p docs/screenshots
+for scenario in english russian no-game held-file; do
+    for png in build/e2e/"$scenario"/*.png; do
+        cp "$png" "docs/screenshots/$scenario-$(basename "$png")"
+    done
+done
+
+source scripts/wine-env.sh
+bin=build/windows/bin
+prefix=$PWD/build/windows/wine/record  # Wine takes only an absolute WINEPREFIX
+cleanup() {
+    stop_wine "$prefix"
+    stop_display
+    rm -rf "$prefix"
+}
+trap cleanup EXIT
+copy_prefix build/windows/wine/template "$prefix"
+start_display "$prefix.xvfb.log"
+WINEPREFIX=$prefix "$WINE64" "$bin/e2e_driver.exe" measure "$(windows_path "$bin/setup.exe")" \
+    "$(windows_path res/pictures)" "$rounds" >"$prefix.log" 2>/dev/null </dev/null
+install=$(sed -n 's/^install, Install to finished layout: //p' "$prefix.log")
+writes=$(sed -n 's/^plain writes of the same 96 files: //p' "$prefix.log")
+ratio=$("build/native/bin/install_bench" 2>/dev/null | tail -n 1)
+dlls=$(x86_64-w64-mingw32-objdump -p "$bin/setup.exe" | sed -n 's/^\tDLL Name: //p' | sort | paste -sd ' ')
+
+echo "| install under Wine, Install pressed to finished layout | $install |"
+echo "| plain writes of the same 96 files under Wine | $writes |"
+echo "| benchmark, installation core against plain writes | ${ratio#install/floor ratio: } |"
+echo "| size of setup.exe | $(stat -c %s "$bin/setup.exe") bytes |"
+echo "| DLLs setup.exe imports | $dlls |"
