@@ -3,7 +3,7 @@
 # output goes to a file: wineserver outlives this script and would keep an
 # inherited pipe open.
 set -eu
-prefix=$1
+prefix=$(realpath -m "$1")  # Wine takes only an absolute WINEPREFIX
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
