@@ -49,15 +49,15 @@ struct Icon {
 
 // Drawing objects; each releases its handle when destroyed.
 class Pen {
-  public:
+public:
     virtual ~Pen() = default;
 };
 class Brush {
-  public:
+public:
     virtual ~Brush() = default;
 };
 class Font {
-  public:
+public:
     virtual ~Font() = default;
 };
 
@@ -71,7 +71,7 @@ struct FontRequest {
 };
 
 class DrawingObjects {
-  public:
+public:
     virtual ~DrawingObjects() = default;
     virtual std::unique_ptr<Pen> CreateSolidPen(int width, Colour colour) = 0;
     virtual std::unique_ptr<Brush> CreateSolidBrush(Colour colour) = 0;
@@ -83,7 +83,7 @@ class DrawingObjects {
 // buffer); released when destroyed. Chosen objects stay in use until another
 // of their kind is chosen; they must outlive the canvas.
 class Canvas {
-  public:
+public:
     virtual ~Canvas() = default;
     virtual void SelectPen(const Pen& pen) = 0;
     virtual void SelectFont(const Font& font) = 0;

@@ -15,7 +15,7 @@ struct Cursor {
 // A dialog window while it exists, and its controls by id. Control texts are
 // given in pieces, each in its own encoding, and replace the whole text.
 class DialogWindow {
-  public:
+public:
     virtual ~DialogWindow() = default;
     virtual void SetCaption(EncodedText text) = 0;
     virtual void SetText(int controlId, std::span<const EncodedText> pieces) = 0;
@@ -42,7 +42,7 @@ class DialogWindow {
 
 // What the window layer tells a dialog; each call is one window message.
 class DialogHandler {
-  public:
+public:
     // The controls exist. True: the layer places the keyboard focus.
     virtual bool InitDialog(DialogWindow& window) = 0;
     // A button click; IDOK also for Enter, IDCANCEL also for Escape and Close.
@@ -57,12 +57,12 @@ class DialogHandler {
     // The window is being destroyed; the DialogWindow is gone afterwards.
     virtual void Destroy() = 0;
 
-  protected:
+protected:
     ~DialogHandler() = default;
 };
 
 class WindowSystem {
-  public:
+public:
     virtual ~WindowSystem() = default;
     // Creates the dialog from its template and runs it modally; the dialog
     // that is running at the moment, if any, owns it. Answers the result

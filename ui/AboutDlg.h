@@ -6,6 +6,6 @@
 // The About box: icon, name, version and the maker's notice; the platform's
 // default handling does the rest.
 class CAboutDlg : public CDialog {
-  public:
+public:
     explicit CAboutDlg(WindowSystem& windows) : CDialog(windows, IDD_ABOUTBOX) {}
 };

@@ -8,7 +8,7 @@
 
 // A text put together from pieces of different encodings, owning its bytes.
 class ComposedText {
-  public:
+public:
     ComposedText& Append(std::string_view bytes, TextEncoding encoding = TextEncoding::Cp1251) {
         if (!parts_.empty() && parts_.back().encoding == encoding) {
             parts_.back().bytes += bytes;
@@ -24,7 +24,7 @@ class ComposedText {
         return pieces;
     }
 
-  private:
+private:
     struct Part {
         std::string bytes;
         TextEncoding encoding;

@@ -8,7 +8,7 @@
 
 // A control of a dialog, bound by id once the window exists.
 class CControl {
-  public:
+public:
     void Bind(DialogWindow& window, int id) {
         window_ = &window;
         id_ = id;
@@ -24,13 +24,13 @@ class CControl {
     void PlaceAndShow(Rect rect) { window_->PlaceAndShow(id_, rect); }
     void Hide() { window_->Hide(id_); }
 
-  protected:
+protected:
     DialogWindow* window_ = nullptr;
     int id_ = 0;
 };
 
 class CButton : public CControl {
-  public:
+public:
     void Enable(bool enabled) { window_->Enable(id_, enabled); }
     void Focus() { window_->Focus(id_); }
 };

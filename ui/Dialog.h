@@ -5,7 +5,7 @@
 // A modal dialog made from a resource template. The window layer's messages
 // reach the named handlers below; the defaults are the platform's behaviour.
 class CDialog : public DialogHandler {
-  public:
+public:
     CDialog(WindowSystem& windows, int templateId) : windows_(windows), templateId_(templateId) {}
     virtual ~CDialog() = default;
     CDialog(const CDialog&) = delete;
@@ -13,7 +13,7 @@ class CDialog : public DialogHandler {
 
     int DoModal() { return windows_.RunModal(templateId_, *this); }
 
-  protected:
+protected:
     // Binds the control wrappers to the window's controls.
     virtual void DoDataExchange(DialogWindow& /*window*/) {}
     // Runs the data exchange; true lets the platform place the focus.
@@ -30,7 +30,7 @@ class CDialog : public DialogHandler {
     DialogWindow& Window() { return *window_; }
     WindowSystem& Windows() { return windows_; }
 
-  private:
+private:
     bool InitDialog(DialogWindow& window) final;
     void Command(int id) final { OnCommand(id); }
     bool SysCommand(unsigned command) final { return OnSysCommand(command); }

@@ -29,10 +29,10 @@ struct SetupServices {
 // The program's main window: finds the game, offers the installation, runs
 // it and reports how it went.
 class CSetupDlg : public CDialog, public PictureInstaller {
-  public:
+public:
     explicit CSetupDlg(const SetupServices& services);
 
-  protected:
+protected:
     void DoDataExchange(DialogWindow& window) override;
     bool OnInitDialog() override;
     void OnOK() override;
@@ -46,7 +46,7 @@ class CSetupDlg : public CDialog, public PictureInstaller {
 
     void DrawScene(std::int32_t index, SceneMode mode) override;
 
-  private:
+private:
     void LayOutNormalMode();
     void LayOutNoGameMode();
     void LayOutFinished(const InstallReport& report);

@@ -29,7 +29,7 @@ struct MemoryControl {
 // A dialog window kept in memory. The test sends the window messages; the
 // window remembers what the dialog did to it and what it drew.
 class MemoryDialogWindow : public DialogWindow {
-  public:
+public:
     MemoryDialogWindow(std::vector<MemoryControl> controls,
                        const std::map<int, std::string>& strings);
 
@@ -79,7 +79,7 @@ class MemoryDialogWindow : public DialogWindow {
     Size ClientSize() const override { return clientSize; }
     std::unique_ptr<Canvas> ClientCanvas() override;
 
-  private:
+private:
     MemoryControl& Find(int id);
     // Runs one message unless the window is gone, then destroys an ended one.
     template <typename Message>
@@ -99,7 +99,7 @@ class MemoryDialogWindow : public DialogWindow {
 
 // Modal runs over memory windows made from the templates the test gives.
 class MemoryWindowSystem : public WindowSystem {
-  public:
+public:
     void AddTemplate(int templateId, std::vector<MemoryControl> controls);
     // What the user does in the dialogs of a template once they are open. A
     // run whose script does not end the dialog gets Escape; one that ignores
@@ -126,7 +126,7 @@ class MemoryWindowSystem : public WindowSystem {
     Cursor LoadWaitCursor() override { return Cursor{kWaitCursor}; }
     Cursor SetCursor(Cursor cursor) override;
 
-  private:
+private:
     std::map<int, std::vector<MemoryControl>> templates_;
     std::map<int, std::function<void(MemoryDialogWindow&)>> scripts_;
     std::vector<std::unique_ptr<MemoryDialogWindow>> windows_;

@@ -9,13 +9,13 @@ namespace {
 // A drawing object that knows its description and notes its release.
 template <typename Base>
 class Described : public Base {
-  public:
+public:
     Described(std::string description, std::vector<std::string>& released)
         : description_(std::move(description)), released_(released) {}
     ~Described() override { released_.push_back(description_); }
     const std::string& Description() const { return description_; }
 
-  private:
+private:
     std::string description_;
     std::vector<std::string>& released_;
 };

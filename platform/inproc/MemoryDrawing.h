@@ -12,7 +12,7 @@ std::string ColourText(Colour colour);
 
 // Drawing objects that describe themselves and note when they are released.
 class MemoryDrawing : public DrawingObjects {
-  public:
+public:
     std::unique_ptr<Pen> CreateSolidPen(int width, Colour colour) override;
     std::unique_ptr<Brush> CreateSolidBrush(Colour colour) override;
     std::unique_ptr<Font> CreateFont(const FontRequest& request) override;
@@ -31,7 +31,7 @@ std::string Describe(const Font& font);
 
 // A client-area canvas that writes every call it gets, one text each.
 class MemoryCanvas : public Canvas {
-  public:
+public:
     explicit MemoryCanvas(std::vector<std::string>& calls) : calls_(calls) {}
 
     void SelectPen(const Pen& pen) override;
@@ -46,6 +46,6 @@ class MemoryCanvas : public Canvas {
     void Ellipse(Rect box) override;
     void DrawIcon(Point topLeft, Icon icon) override;
 
-  private:
+private:
     std::vector<std::string>& calls_;
 };

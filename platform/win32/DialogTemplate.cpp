@@ -6,7 +6,7 @@ namespace {
 
 // Reads the template's little-endian fields in order, word by word.
 class TemplateReader {
-  public:
+public:
     TemplateReader(const BYTE* data, DWORD size) : data_(data), size_(size) {}
 
     bool ok() const { return ok_; }
@@ -42,7 +42,7 @@ class TemplateReader {
     void Skip(std::size_t bytes) { offset_ += bytes; }
     void AlignToDword() { offset_ = (offset_ + 3) & ~std::size_t{3}; }
 
-  private:
+private:
     const BYTE* data_;
     DWORD size_;
     std::size_t offset_ = 0;

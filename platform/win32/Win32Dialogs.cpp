@@ -14,7 +14,7 @@ namespace {
 HWND Control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
 class Win32DialogWindow : public DialogWindow {
-  public:
+public:
     Win32DialogWindow(HWND window, HINSTANCE module) : window_(window), module_(module) {}
 
     void SetCaption(EncodedText text) override {
@@ -68,7 +68,7 @@ class Win32DialogWindow : public DialogWindow {
         return std::make_unique<Win32Canvas>(window_);
     }
 
-  private:
+private:
     HWND window_;
     HINSTANCE module_;
 };

@@ -8,7 +8,7 @@
 // template's dialog units at 6 x 13 base units, whatever the system font),
 // with a control font that shows Cyrillic everywhere.
 class Win32WindowSystem : public WindowSystem {
-  public:
+public:
     explicit Win32WindowSystem(HINSTANCE module);
     ~Win32WindowSystem() override;
     Win32WindowSystem(const Win32WindowSystem&) = delete;
@@ -21,7 +21,7 @@ class Win32WindowSystem : public WindowSystem {
     Cursor LoadWaitCursor() override;
     Cursor SetCursor(Cursor cursor) override;
 
-  private:
+private:
     HINSTANCE module_;
     HFONT controlFont_;
 };

@@ -10,14 +10,14 @@ namespace {
 
 template <typename Base, typename Handle>
 class GdiObject : public Base {
-  public:
+public:
     explicit GdiObject(Handle handle) : handle_(handle) {}
     ~GdiObject() override { DeleteObject(handle_); }
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
     Handle handle() const { return handle_; }
 
-  private:
+private:
     Handle handle_;
 };
 

@@ -12,7 +12,7 @@
 HFONT CreateFontWithCyrillic(LOGFONTW request);
 
 class Win32Drawing : public DrawingObjects {
-  public:
+public:
     std::unique_ptr<Pen> CreateSolidPen(int width, Colour colour) override;
     std::unique_ptr<Brush> CreateSolidBrush(Colour colour) override;
     std::unique_ptr<Font> CreateFont(const FontRequest& request) override;
@@ -21,7 +21,7 @@ class Win32Drawing : public DrawingObjects {
 // The client area of a window through GetDC; whatever was chosen into it is
 // put back before it is released.
 class Win32Canvas : public Canvas {
-  public:
+public:
     explicit Win32Canvas(HWND window);
     ~Win32Canvas() override;
     Win32Canvas(const Win32Canvas&) = delete;
@@ -39,7 +39,7 @@ class Win32Canvas : public Canvas {
     void Ellipse(Rect box) override;
     void DrawIcon(Point topLeft, Icon icon) override;
 
-  private:
+private:
     void Select(HGDIOBJ object, HGDIOBJ& original);
 
     HWND window_;

@@ -12,7 +12,7 @@ constexpr Rect kExitRect{411, 301, 486, 323};
 constexpr std::size_t kPictureFileSize = 131328;
 
 class FailureLayoutTest : public SetupFixture {
-  protected:
+protected:
     // An existing picture file that cannot be opened for writing.
     void LockPictureFile(std::string_view name) {
         game.files.AddFile(PicturesFile(name), "");

@@ -42,7 +42,7 @@ inline constexpr const char* kLanguageCodes[] = {"1", "4", "3", "5", "8"};
 // Bitmaps from the program's resources, with a look at the window each time
 // the installation asks for one.
 class WatchedResources : public Resources {
-  public:
+public:
     std::span<const std::byte> Bitmap(std::uint16_t id) const override {
         if (onRequest) onRequest();
         return EmbeddedResources().Bitmap(id);
@@ -52,7 +52,7 @@ class WatchedResources : public Resources {
 
 // The setup dialog exposed to the tests: its drawing requests too.
 class TestedSetupDlg : public CSetupDlg {
-  public:
+public:
     using CSetupDlg::CSetupDlg;
     using CSetupDlg::DrawScene;
 };
@@ -60,7 +60,7 @@ class TestedSetupDlg : public CSetupDlg {
 // The setup dialog on a machine with the game installed (Russian game
 // language unless a test says otherwise), over memory windows.
 class SetupFixture : public testing::Test {
-  protected:
+protected:
     SetupFixture() {
         windows.AddTemplate(IDD_SETUP, SetupTemplate());
         windows.AddTemplate(IDD_ABOUTBOX, {});

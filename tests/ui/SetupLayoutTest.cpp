@@ -114,7 +114,7 @@ struct NoGameCase {
 };
 
 class NoGameModeTest : public SetupFixture, public testing::WithParamInterface<NoGameCase> {
-  protected:
+protected:
     void Arrange(NoGameCause cause) {
         switch (cause) {
             case NoGameCause::GameNotFound:
