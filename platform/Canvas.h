@@ -42,8 +42,7 @@ inline constexpr Colour kRed{255, 0, 0};
 
 // A window or icon of the platform, opaque to the logic.
 struct Icon {
-    std::uintptr_t handle = 0;
-    explicit operator bool() const { return handle != 0; }
+    std::uintptr_t handle = 0;  // 0: none
     bool operator==(const Icon&) const = default;
 };
 
