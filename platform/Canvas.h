@@ -40,7 +40,7 @@ inline constexpr Colour kBlack{0, 0, 0};
 inline constexpr Colour kWhite{255, 255, 255};
 inline constexpr Colour kRed{255, 0, 0};
 
-// A window or icon of the platform, opaque to the logic.
+// An icon of the platform, opaque to the logic.
 struct Icon {
     std::uintptr_t handle = 0;  // 0: none
     bool operator==(const Icon&) const = default;
