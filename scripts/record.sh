@@ -14,10 +14,9 @@ done
 
 ctest --preset windows -L e2e -j2 >&2
 mkdir -p docs/screenshots
-for scenario in english russian no-game held-file; do
-    for png in build/e2e/"$scenario"/*.png; do
-        cp "$png" "docs/screenshots/$scenario-$(basename "$png")"
-    done
+for shot in english/before english/during english/after russian/before russian/during \
+    russian/after no-game/no-game held-file/after; do
+    cp "build/e2e/$shot.png" "docs/screenshots/${shot/\//-}.png"
 done
 
 source scripts/wine-env.sh
@@ -35,11 +34,12 @@ WINEPREFIX=$prefix "$WINE64" "$bin/e2e_driver.exe" measure "$(windows_path "$bin
     "$(windows_path res/pictures)" "$rounds" >"$prefix.log" 2>/dev/null </dev/null
 install=$(sed -n 's/^install, Install to finished layout: //p' "$prefix.log")
 writes=$(sed -n 's/^plain writes of the same 96 files: //p' "$prefix.log")
-ratio=$("build/native/bin/install_bench" 2>/dev/null | tail -n 1)
+ratio=$(build/native/bin/install_bench --benchmark_color=false 2>/dev/null |
+    sed -n 's/^install\/floor ratio: //p')
 dlls=$(x86_64-w64-mingw32-objdump -p "$bin/setup.exe" | sed -n 's/^\tDLL Name: //p' | sort | paste -sd ' ')
 
 echo "| install under Wine, Install pressed to finished layout | $install |"
 echo "| plain writes of the same 96 files under Wine | $writes |"
-echo "| benchmark, installation core against plain writes | ${ratio#install/floor ratio: } |"
+echo "| benchmark, installation core against plain writes | $ratio |"
 echo "| size of setup.exe | $(stat -c %s "$bin/setup.exe") bytes |"
 echo "| DLLs setup.exe imports | $dlls |"

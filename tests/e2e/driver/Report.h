@@ -6,13 +6,13 @@
 // The checks of one scenario: every check is printed, a failure with what was
 // seen, and the count of failures becomes the driver's exit code.
 class Report {
-  public:
+public:
     void Check(bool passed, std::string_view what, std::wstring_view seen = {});
     void Note(std::string_view line);
     void PrintSummary(std::string_view scenario) const;
     int Failures() const { return failed_; }
 
-  private:
+private:
     int passed_ = 0;
     int failed_ = 0;
 };

@@ -20,7 +20,6 @@ namespace {
 constexpr DWORD kWindowTimeoutMs = 30000;
 constexpr DWORD kInstallTimeoutMs = 60000;
 constexpr DWORD kExitTimeoutMs = 10000;
-constexpr std::size_t kPictureCount = 84;
 
 struct GameScenario {
     std::string_view name;
@@ -28,7 +27,7 @@ struct GameScenario {
     const LanguageTexts& texts;
     TextRule result;             // the text that replaces the introduction
     std::wstring heldFile;       // an existing picture file another program holds open
-    bool captureDuring = false;  // a screenshot half-way through the run
+    bool captureDuring = false;  // a screenshot of the run in progress
 };
 
 std::vector<GameScenario> GameScenarios() {
@@ -43,17 +42,39 @@ std::vector<GameScenario> GameScenarios() {
     };
 }
 
-std::size_t PictureFilesIn(const std::wstring& folder) {
-    const auto files = ListFiles(folder);
-    return static_cast<std::size_t>(
-        std::count_if(files.begin(), files.end(),
-                      [](const FolderEntry& f) { return f.name.starts_with(L"pi"); }));
+void Save(const std::vector<unsigned char>& bmp, const DriverPaths& paths, std::wstring_view name,
+          Report& report) {
+    const std::wstring path = paths.output + L"\\" + std::wstring(name) + L".bmp";
+    report.Check(!bmp.empty() && WriteWholeFile(path, bmp), "screenshot " + Utf8(name) + ".bmp",
+                 path);
 }
 
 void Capture(HWND dialog, const DriverPaths& paths, std::wstring_view name, Report& report) {
-    const std::wstring path = paths.output + L"\\" + std::wstring(name) + L".bmp";
-    report.Check(CaptureWindow(dialog, path), "screenshot " + Utf8(name) + ".bmp", path);
+    Save(CaptureWindow(dialog), paths, name, report);
 }
+
+// What the screen shows lags behind the run, by however long the busy window
+// thread takes to flush its drawing; so the screen is captured all along and
+// the middle one of the captures that show some progress is kept.
+class ProgressFrames {
+public:
+    void Take(HWND dialog) {
+        if (frames_.size() < kMostFrames) frames_.push_back(CaptureWindow(dialog));
+    }
+    std::vector<unsigned char> Middle() const {
+        std::vector<const std::vector<unsigned char>*> progressed;
+        for (const auto& frame : frames_) {
+            if (frame != frames_.front()) progressed.push_back(&frame);
+        }
+        if (progressed.empty())
+            return frames_.empty() ? std::vector<unsigned char>{} : frames_.back();
+        return *progressed[progressed.size() / 2];
+    }
+
+private:
+    static constexpr std::size_t kMostFrames = 64;
+    std::vector<std::vector<unsigned char>> frames_;
+};
 
 std::string Milliseconds(double ms) {
     char text[32];
@@ -63,7 +84,7 @@ std::string Milliseconds(double ms) {
 
 // A file another program has opened without sharing, for as long as it lives.
 class HeldFile {
-  public:
+public:
     HeldFile(const std::wstring& path, const std::vector<unsigned char>& bytes) {
         if (!WriteWholeFile(path, bytes)) return;
         handle_ = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -77,31 +98,27 @@ class HeldFile {
         handle_ = INVALID_HANDLE_VALUE;
     }
 
-  private:
+private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 
 // Presses Install and waits for the finished layout; answers the time it took,
-// or a negative value if it did not come. With `duringName`, it also takes a
-// screenshot once two thirds of the pictures are written: what the screen
-// shows lags behind the files, as the window's thread is too busy to flush
-// its drawing often.
-double Install(const SetupProcess& setup, HWND dialog, const std::wstring& pictures,
-               const DriverPaths* paths, std::wstring_view duringName, Report& report) {
-    bool duringTaken = duringName.empty();
+// or a negative value if it did not come. With `paths`, it also leaves a
+// screenshot of the run in progress, during.bmp; the time is then no measure.
+double Install(const SetupProcess& setup, HWND dialog, const DriverPaths* paths, Report& report) {
+    ProgressFrames frames;
     const double start = NowMs();
     PostCommand(dialog, kOk);
     const bool finished = WaitFor(
         [&] {
-            if (!duringTaken && PictureFilesIn(pictures) >= kPictureCount * 2 / 3) {
-                Capture(dialog, *paths, duringName, report);
-                duringTaken = true;
-            }
-            return ShowsFinishedLayout(dialog) || setup.WaitEnded(0);
+            if (ShowsFinishedLayout(dialog) || setup.WaitEnded(0)) return true;
+            if (paths != nullptr) frames.Take(dialog);
+            return false;
         },
         kInstallTimeoutMs);
-    if (setup.WaitEnded(0)) return -1;
-    return finished ? NowMs() - start : -1;
+    const double elapsed = NowMs() - start;
+    if (paths != nullptr) Save(frames.Middle(), *paths, L"during", report);
+    return finished && !setup.WaitEnded(0) ? elapsed : -1;
 }
 
 int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
@@ -133,11 +150,9 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
         return report.Failures();
     }
 
-    const double elapsed = Install(setup, dialog, game.pictures, &paths,
-                                   scenario.captureDuring ? L"during" : L"", report);
+    const double elapsed =
+        Install(setup, dialog, scenario.captureDuring ? &paths : nullptr, report);
     report.Check(elapsed >= 0, "finished layout shown after Install");
-    if (elapsed >= 0)
-        report.Note("install time (Install to finished layout): " + Milliseconds(elapsed));
     report.Check(setup.Settle(dialog), "window idle after the installation");
     const bool complete = scenario.heldFile.empty();
     CheckWindow(dialog, FinishedLayout(scenario.texts, scenario.result, complete), report);
@@ -226,7 +241,7 @@ int RunDemo(std::string_view language, const DriverPaths& paths, bool interactiv
     } else if (const HWND dialog = setup.FindDialog(kWindowTimeoutMs); dialog != nullptr) {
         setup.Settle(dialog);
         Capture(dialog, paths, L"before", report);
-        const double elapsed = Install(setup, dialog, game.pictures, &paths, L"during", report);
+        const double elapsed = Install(setup, dialog, &paths, report);
         report.Check(elapsed >= 0, "Install pressed, installation finished");
         setup.Settle(dialog);
         Capture(dialog, paths, L"after", report);
@@ -260,7 +275,7 @@ int RunMeasurement(const DriverPaths& paths, int rounds) {
             report.Check(false, "setup window shown");
             return report.Failures();
         }
-        const double elapsed = Install(setup, dialog, game.pictures, nullptr, L"", report);
+        const double elapsed = Install(setup, dialog, nullptr, report);
         if (elapsed >= 0) installs.push_back(elapsed);
         setup.Settle(dialog);
         setup.PressUntilEnded(dialog, kCancel, kExitTimeoutMs);

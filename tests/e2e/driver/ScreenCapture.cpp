@@ -2,11 +2,9 @@
 
 #include <cstring>
 
-#include "tests/e2e/driver/Files.h"
-
-bool CaptureWindow(HWND window, const std::wstring& bmpPath) {
+std::vector<unsigned char> CaptureWindow(HWND window) {
     RECT frame{};
-    if (!GetWindowRect(window, &frame)) return false;
+    if (!GetWindowRect(window, &frame)) return {};
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
 
@@ -44,5 +42,6 @@ bool CaptureWindow(HWND window, const std::wstring& bmpPath) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return copied && WriteWholeFile(bmpPath, file);
+    if (!copied) return {};
+    return file;
 }

@@ -8,7 +8,7 @@
 // setup.exe started by the driver in the same Wine prefix, ended by the
 // destructor if a scenario leaves it running.
 class SetupProcess {
-  public:
+public:
     explicit SetupProcess(const std::wstring& exePath);
     ~SetupProcess();
     SetupProcess(const SetupProcess&) = delete;
@@ -24,7 +24,7 @@ class SetupProcess {
     // the window's first repaint after the installation is ignored by design.
     bool PressUntilEnded(HWND dialog, int buttonId, DWORD timeoutMs) const;
 
-  private:
+private:
     PROCESS_INFORMATION process_{};
 };
 
