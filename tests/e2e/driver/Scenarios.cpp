@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "tests/e2e/driver/Files.h"
@@ -54,26 +55,26 @@ void Capture(HWND dialog, const DriverPaths& paths, std::wstring_view name, Repo
 }
 
 // What the screen shows lags behind the run, by however long the busy window
-// thread takes to flush its drawing; so the screen is captured all along and
-// the middle one of the captures that show some progress is kept.
+// thread takes to flush its drawing; so the screen is captured all along. The
+// different pictures it shows are the window as it was and with its buttons
+// disabled (either may be missed), then the thumbnails and the bar growing:
+// the middle one of those after the first two is kept, or else the last.
 class ProgressFrames {
 public:
     void Take(HWND dialog) {
-        if (frames_.size() < kMostFrames) frames_.push_back(CaptureWindow(dialog));
+        if (shown_.size() >= kMostFrames) return;
+        std::vector<unsigned char> frame = CaptureWindow(dialog);
+        if (shown_.empty() || frame != shown_.back()) shown_.push_back(std::move(frame));
     }
     std::vector<unsigned char> Middle() const {
-        std::vector<const std::vector<unsigned char>*> progressed;
-        for (const auto& frame : frames_) {
-            if (frame != frames_.front()) progressed.push_back(&frame);
-        }
-        if (progressed.empty())
-            return frames_.empty() ? std::vector<unsigned char>{} : frames_.back();
-        return *progressed[progressed.size() / 2];
+        if (shown_.size() <= 2)
+            return shown_.empty() ? std::vector<unsigned char>{} : shown_.back();
+        return shown_[2 + (shown_.size() - 3) / 2];
     }
 
 private:
     static constexpr std::size_t kMostFrames = 64;
-    std::vector<std::vector<unsigned char>> frames_;
+    std::vector<std::vector<unsigned char>> shown_;
 };
 
 std::string Milliseconds(double ms) {
