@@ -34,8 +34,8 @@ WINEPREFIX=$prefix "$WINE64" "$bin/e2e_driver.exe" measure "$(windows_path "$bin
     "$(windows_path res/pictures)" "$rounds" >"$prefix.log" 2>/dev/null </dev/null
 install=$(sed -n 's/^install, Install to finished layout: //p' "$prefix.log")
 writes=$(sed -n 's/^plain writes of the same 96 files: //p' "$prefix.log")
-ratio=$(build/native/bin/install_bench --benchmark_color=false 2>/dev/null |
-    sed -n 's/^install\/floor ratio: //p')
+ratio=$(build/native/bin/install_bench 2>/dev/null |
+    sed -n 's/.*install\/floor ratio: //p')
 dlls=$(x86_64-w64-mingw32-objdump -p "$bin/setup.exe" | sed -n 's/^\tDLL Name: //p' | sort | paste -sd ' ')
 
 echo "| install under Wine, Install pressed to finished layout | $install |"
