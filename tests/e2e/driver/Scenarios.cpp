@@ -57,9 +57,8 @@ void Capture(HWND dialog, const DriverPaths& paths, std::wstring_view name, Repo
 // What the screen shows lags behind the run, by however long the busy window
 // thread takes to flush its drawing; so the screen is captured all along. The
 // different pictures it shows are the window as it was and with its buttons
-// disabled (either may be missed), then the thumbnails and the bar growing;
-// the last one is kept, which lags far enough behind the run to still show
-// the bar.
+// disabled (either may be missed), then the thumbnails and the bar growing:
+// the middle one of those after the first two is kept, or else the last.
 class ProgressFrames {
 public:
     void Take(HWND dialog) {
@@ -67,10 +66,9 @@ public:
         std::vector<unsigned char> frame = CaptureWindow(dialog);
         if (shown_.empty() || frame != shown_.back()) shown_.push_back(std::move(frame));
     }
-    std::vector<unsigned char> Last() const {
-        if (shown_.size() <= 2)
-            return shown_.empty() ? std::vector<unsigned char>{} : shown_.back();
-        return shown_[2 + (shown_.size() - 3) / 2];
+    std::vector<unsigned char> Chosen() const {
+        if (shown_.size() > 2) return shown_[2 + (shown_.size() - 3) / 2];
+        return shown_.empty() ? std::vector<unsigned char>{} : shown_.back();
     }
 
 private:
@@ -119,7 +117,7 @@ double Install(const SetupProcess& setup, HWND dialog, const DriverPaths* paths,
         },
         kInstallTimeoutMs);
     const double elapsed = NowMs() - start;
-    if (paths != nullptr) Save(frames.Last(), *paths, L"during", report);
+    if (paths != nullptr) Save(frames.Chosen(), *paths, L"during", report);
     return finished && !setup.WaitEnded(0) ? elapsed : -1;
 }
 
