@@ -14,7 +14,7 @@ namespace {
 IoStatus LastError() { return IoStatus::Failed(std::strerror(errno)); }
 
 class PosixFile : public File {
-  public:
+public:
     explicit PosixFile(int descriptor) : descriptor_(descriptor) {}
     ~PosixFile() override { Close(); }
 
@@ -45,7 +45,7 @@ class PosixFile : public File {
         return result == 0 ? IoStatus{} : LastError();
     }
 
-  private:
+private:
     int descriptor_;
 };
 
@@ -57,8 +57,10 @@ std::unique_ptr<File> PosixFileSystem::Open(std::string_view path, OpenMode mode
     static constexpr int kFlags[] = {O_RDONLY, O_WRONLY, O_WRONLY | O_CREAT | O_TRUNC};
     const int descriptor = ::open(native.c_str(), kFlags[static_cast<int>(mode)] | O_CLOEXEC, 0644);
     if (descriptor < 0) return nullptr;
+    // A folder opens for reading; it is no file.
     struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (mode == OpenMode::ReadExisting &&
+        (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
         ::close(descriptor);
         return nullptr;
     }
