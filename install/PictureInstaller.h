@@ -29,7 +29,7 @@ struct InstallReport {
 // The installation run. The setup window derives from it, because every
 // picture step draws on the window.
 class PictureInstaller {
-  public:
+public:
     PictureInstaller(SetupState& state, const Resources& resources, FileSystem& files,
                      PictureSurface& surface)
         : state_(state), resources_(resources), files_(files), surface_(surface) {}
@@ -41,11 +41,11 @@ class PictureInstaller {
     // One picture step; false when a write error must stop the run.
     bool InstallPicture(int category, std::uint16_t resourceId, std::int32_t number);
 
-  protected:
+protected:
     ~PictureInstaller() = default;
     virtual void DrawScene(std::int32_t index, SceneMode mode) = 0;
 
-  private:
+private:
     OutputFolder Folder() const { return {files_, state_.szPicturesFolder.View()}; }
     // Notes what a file's write left undone; false when the run must stop.
     bool Record(std::string_view fileName, const WriteResult& result);

@@ -11,7 +11,7 @@
 // its exact colour-table entry, and the planes are already the game's picture
 // file.
 class PictureSurface {
-  public:
+public:
     static constexpr int kWidth = 912;
     static constexpr int kHeight = 48;
     static constexpr int kThumbnailSize = 48;  // the top-left square
@@ -51,7 +51,7 @@ class PictureSurface {
     using Thumbnail = std::array<std::uint32_t, kThumbnailSize * kThumbnailSize>;
     Thumbnail ThumbnailPixels() const;
 
-  private:
+private:
     bool exists_ = false;
     bool hasPicture_ = false;
     std::unique_ptr<std::byte[]> planes_;

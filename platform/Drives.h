@@ -12,7 +12,7 @@ struct DiskFreeSpace {
 
 // The drives of the machine, addressed by root texts such as "D:\".
 class Drives {
-  public:
+public:
     virtual ~Drives() = default;
     // The system's drive-type number: 0 unknown, 1 no root, 2 removable,
     // 3 fixed, 4 remote, 5 CD-ROM, 6 RAM disk.

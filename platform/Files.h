@@ -24,7 +24,7 @@ enum class OpenMode {
 };
 
 class File {
-  public:
+public:
     virtual ~File() = default;  // closes the file if it is still open
     // Writes every byte at the current position; fewer is a failure.
     virtual IoStatus Write(std::span<const std::byte> data) = 0;
@@ -35,7 +35,7 @@ class File {
 
 // Paths are 8-bit texts with backslash separators, as the key store gives them.
 class FileSystem {
-  public:
+public:
     virtual ~FileSystem() = default;
     // Null when the file cannot be opened that way.
     virtual std::unique_ptr<File> Open(std::string_view path, OpenMode mode) = 0;

@@ -8,7 +8,7 @@
 
 // An open key of the current user's key store; closed when destroyed.
 class RegistryKey {
-  public:
+public:
     virtual ~RegistryKey() = default;
     // The named value's raw data, whatever its type; false when the value is
     // missing or its data do not fit the buffer. size receives the data's length.
@@ -23,7 +23,7 @@ class RegistryKey {
 
 // The current user's key store; key paths are backslash-separated.
 class KeyStore {
-  public:
+public:
     virtual ~KeyStore() = default;
     // Opens with full access; null when the key is missing or refuses it.
     virtual std::unique_ptr<RegistryKey> OpenWithFullAccess(std::string_view path) = 0;

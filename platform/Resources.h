@@ -6,7 +6,7 @@
 
 // The program's own embedded resources.
 class Resources {
-  public:
+public:
     virtual ~Resources() = default;
     // The device-independent bitmap (without file header) with that
     // identifier; empty when there is none.

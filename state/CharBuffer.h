@@ -7,7 +7,7 @@
 // are refused whole: a cut path could name a different file.
 template <std::size_t Size>
 class CharBuffer {
-  public:
+public:
     static constexpr std::size_t kCapacity = Size - 1;  // characters, without the terminator
 
     constexpr CharBuffer() = default;
@@ -33,6 +33,6 @@ class CharBuffer {
     constexpr std::size_t size() const { return View().size(); }
     constexpr bool empty() const { return bytes_[0] == '\0'; }
 
-  private:
+private:
     char bytes_[Size] = {};
 };

@@ -11,7 +11,7 @@
 // added drive has the type "no root" (1). Every query is logged, so that a
 // test can see which roots were asked and in what order.
 class MemoryDrives : public Drives {
-  public:
+public:
     // A drive that exists; without a free space, asking for it fails.
     void AddDrive(char letter, unsigned type,
                   std::optional<DiskFreeSpace> freeSpace = std::nullopt);
@@ -23,7 +23,7 @@ class MemoryDrives : public Drives {
     std::uint32_t LogicalDrives() override;
     std::optional<DiskFreeSpace> FreeSpace(std::string_view root) override;
 
-  private:
+private:
     struct Drive {
         unsigned type = 0;
         std::optional<DiskFreeSpace> freeSpace;

@@ -15,7 +15,8 @@ public:
         if (owner_.writeBudget_) count = std::min(count, *owner_.writeBudget_);
         std::string& bytes = entry_->bytes;
         if (bytes.size() < position_ + count) bytes.resize(position_ + count);
-        std::transform(data.begin(), data.begin() + std::ptrdiff_t(count), bytes.begin() + std::ptrdiff_t(position_),
+        std::transform(data.begin(), data.begin() + std::ptrdiff_t(count),
+                       bytes.begin() + std::ptrdiff_t(position_),
                        [](std::byte b) { return static_cast<char>(b); });
         position_ += count;
         if (owner_.writeBudget_) *owner_.writeBudget_ -= count;

@@ -27,7 +27,7 @@ std::vector<std::string_view> PartsOf(std::string_view path) {
 }  // namespace
 
 class MemoryKeyStore::OpenKey : public RegistryKey {
-  public:
+public:
     OpenKey(std::size_t& openKeys, Node& node) : openKeys_(openKeys), node_(node) { ++openKeys_; }
     ~OpenKey() override { --openKeys_; }
 
@@ -55,7 +55,7 @@ class MemoryKeyStore::OpenKey : public RegistryKey {
         return found && !found->refusesDefaultValueQuery;
     }
 
-  private:
+private:
     std::size_t& openKeys_;
     Node& node_;
 };

@@ -15,7 +15,7 @@
 // bytes whatever their type, and subkeys are listed in the order they were
 // added. The default value of a key is the value with the empty name.
 class MemoryKeyStore : public KeyStore {
-  public:
+public:
     MemoryKeyStore();
     ~MemoryKeyStore() override;
 
@@ -40,7 +40,7 @@ class MemoryKeyStore : public KeyStore {
     std::unique_ptr<RegistryKey> OpenWithFullAccess(std::string_view path) override;
     std::unique_ptr<RegistryKey> Open(std::string_view path) override;
 
-  private:
+private:
     struct Node {
         std::string name;
         std::vector<std::unique_ptr<Node>> children;

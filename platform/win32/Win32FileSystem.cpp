@@ -26,7 +26,7 @@ std::string SystemMessage(DWORD error) {
 IoStatus LastError() { return IoStatus::Failed(SystemMessage(GetLastError())); }
 
 class Win32File : public File {
-  public:
+public:
     explicit Win32File(HANDLE handle) : handle_(handle) {}
     ~Win32File() override { Close(); }
     Win32File(const Win32File&) = delete;
@@ -65,7 +65,7 @@ class Win32File : public File {
         return closed ? IoStatus{} : LastError();
     }
 
-  private:
+private:
     HANDLE handle_;
 };
 

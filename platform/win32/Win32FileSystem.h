@@ -6,6 +6,6 @@
 // Only disk files open: a folder, or a device name such as NUL or CON, does
 // not. A read-only file does not open for writing.
 class Win32FileSystem : public FileSystem {
-  public:
+public:
     std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override;
 };

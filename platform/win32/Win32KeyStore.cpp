@@ -9,7 +9,7 @@
 namespace {
 
 class Win32RegistryKey : public RegistryKey {
-  public:
+public:
     explicit Win32RegistryKey(HKEY key) : key_(key) {}
     ~Win32RegistryKey() override { RegCloseKey(key_); }
     Win32RegistryKey(const Win32RegistryKey&) = delete;
@@ -39,7 +39,7 @@ class Win32RegistryKey : public RegistryKey {
                RegQueryValueA(key_, subkeyName->c_str(), nullptr, &size) == ERROR_SUCCESS;
     }
 
-  private:
+private:
     HKEY key_;
 };
 

@@ -19,7 +19,7 @@ std::span<const std::byte> ModuleResource(WORD id, WORD type) {
 }
 
 class Win32Resources final : public Resources {
-  public:
+public:
     std::span<const std::byte> Bitmap(std::uint16_t id) const override {
         return ModuleResource(id, 2);  // RT_BITMAP
     }

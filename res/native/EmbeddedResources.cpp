@@ -13,7 +13,7 @@ std::span<const std::byte> Find(EmbeddedKind kind, std::uint16_t id) {
 }
 
 class TableResources final : public Resources {
-  public:
+public:
     std::span<const std::byte> Bitmap(std::uint16_t id) const override {
         return Find(EmbeddedKind::Bitmap, id);
     }

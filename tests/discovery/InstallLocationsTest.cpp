@@ -14,7 +14,7 @@ using testing::ElementsAre;
 using testing::IsEmpty;
 
 class RunDiscoveryTest : public testing::Test, protected InstalledGame {
-  protected:
+protected:
     bool Run() {
         return RunDiscovery(state, Environment(), [this] { ++drawingPrepared; });
     }

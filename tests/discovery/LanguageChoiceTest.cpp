@@ -9,7 +9,7 @@
 namespace {
 
 class LanguageChoiceTest : public testing::Test {
-  protected:
+protected:
     // The game as discovery leaves it just before the language is chosen,
     // with neither a language file nor a "Lang" value.
     struct Game : InstalledGame {

@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view kKey = "Software\\Kordanex\\Velk 2";
 
 class ReadRegistryStringTest : public testing::Test {
-  protected:
+protected:
     MemoryKeyStore keys;
 };
 
@@ -87,7 +87,7 @@ TEST_F(ReadRegistryStringTest, CreatesNeitherAMissingKeyNorAMissingValue) {
 }
 
 class ProbeFileTest : public testing::Test {
-  protected:
+protected:
     ProbeFileTest() { files.AddFolder("D:\\Games"); }
 
     MemoryFileSystem files;

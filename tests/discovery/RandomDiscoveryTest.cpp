@@ -25,7 +25,7 @@ constexpr std::string_view kMakerKey = "Software\\Kordanex";
 
 // Remembers every opening, so that the checks can see what was probed.
 class RecordingFileSystem : public FileSystem {
-  public:
+public:
     explicit RecordingFileSystem(MemoryFileSystem& files) : files_(files) {}
 
     std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override {
@@ -36,12 +36,12 @@ class RecordingFileSystem : public FileSystem {
 
     std::vector<std::string> opened;
 
-  private:
+private:
     MemoryFileSystem& files_;
 };
 
 class RandomMachine {
-  public:
+public:
     explicit RandomMachine(std::mt19937& random) : random_(random) {
         if (Chance(95)) keys.AddKey(kMakerKey);
         // A crowded maker key must list past 48 names: few of its names end the listing.
@@ -59,7 +59,7 @@ class RandomMachine {
     MemoryFileSystem files;
     MemoryDrives drives;
 
-  private:
+private:
     bool Chance(int percent) { return Between(1, 100) <= percent; }
     int Between(int low, int high) { return std::uniform_int_distribution(low, high)(random_); }
     char AnyByte() { return static_cast<char>(Between(1, 255)); }

@@ -15,7 +15,7 @@ constexpr const char* kFolder = "C:\\Common\\Pictures";
 
 // Remembers every file opened for writing, in order.
 class RecordingFiles : public FileSystem {
-  public:
+public:
     std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override {
         if (mode == OpenMode::WriteExisting) opened.emplace_back(path.substr(path.rfind('\\') + 1));
         return memory.Open(path, mode);
@@ -26,7 +26,7 @@ class RecordingFiles : public FileSystem {
 
 // Remembers which bitmaps were asked for and whether the run had begun.
 class RecordingResources : public Resources {
-  public:
+public:
     explicit RecordingResources(const SetupState& state) : state_(state) {}
     std::span<const std::byte> Bitmap(std::uint16_t id) const override {
         requested.push_back(id);
@@ -36,7 +36,7 @@ class RecordingResources : public Resources {
     mutable std::vector<std::uint16_t> requested;
     mutable bool installingAtEveryRequest = true;
 
-  private:
+private:
     const SetupState& state_;
 };
 
@@ -48,7 +48,7 @@ struct Drawing {
 };
 
 class RecordingInstaller : public PictureInstaller {
-  public:
+public:
     RecordingInstaller(SetupState& state, const Resources& resources, FileSystem& files)
         : PictureInstaller(state, resources, files, surface), state_(state) {
         surface.Create();
@@ -56,7 +56,7 @@ class RecordingInstaller : public PictureInstaller {
     PictureSurface surface;
     std::vector<Drawing> drawings;
 
-  private:
+private:
     void DrawScene(std::int32_t index, SceneMode mode) override {
         drawings.push_back({index, mode, state_.fProgress, surface.HasPicture()});
     }
@@ -64,7 +64,7 @@ class RecordingInstaller : public PictureInstaller {
 };
 
 class InstallRunTest : public testing::Test {
-  protected:
+protected:
     InstallRunTest() {
         state.szPicturesFolder.Assign(kFolder);
         files.memory.AddFolder(kFolder);

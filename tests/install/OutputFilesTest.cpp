@@ -10,7 +10,7 @@ namespace {
 std::span<const std::byte> Bytes(const std::string& text) { return std::as_bytes(std::span(text)); }
 
 class OutputFilesTest : public testing::Test {
-  protected:
+protected:
     OutputFilesTest() { files.AddFolder("D:\\Pics"); }
 
     WriteResult Write(std::string_view name, const std::string& data,

@@ -11,7 +11,7 @@ namespace {
 std::uint32_t Colour(int i) { return std::uint32_t(i << 16 | (i ^ 0x55) << 8 | (255 - i)); }
 
 class PictureEncoderTest : public testing::Test {
-  protected:
+protected:
     PictureEncoderTest() {
         files.AddFolder("D:\\Pics");
         surface.Create();

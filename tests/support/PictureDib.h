@@ -12,7 +12,8 @@ inline std::vector<std::byte> MakePictureDib(
     const std::function<std::uint8_t(int storedRow, int x)>& indexAt) {
     std::vector<std::byte> dib(40 + 1024 + 43776);
     auto put = [&](std::size_t at, std::uint32_t value, int width) {
-        for (int i = 0; i < width; ++i) dib[at + std::size_t(i)] = std::byte((value >> (8 * i)) & 0xFF);
+        for (int i = 0; i < width; ++i)
+            dib[at + std::size_t(i)] = std::byte((value >> (8 * i)) & 0xFF);
     };
     put(0, 40, 4);
     put(4, 912, 4);

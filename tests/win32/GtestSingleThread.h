@@ -8,7 +8,7 @@
 namespace testing::internal {
 
 class Notification {
-  public:
+public:
     void Notify() {}
     void WaitForNotification() {}
 };

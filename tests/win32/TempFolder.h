@@ -9,7 +9,7 @@
 // A folder of its own under the user's temporary folder for one test, removed
 // with everything in it afterwards.
 class TempFolder {
-  public:
+public:
     TempFolder() {
         char temp[MAX_PATH] = {};
         GetTempPathA(MAX_PATH, temp);
@@ -53,7 +53,7 @@ class TempFolder {
         return folder;
     }
 
-  private:
+private:
     static void Remove(const std::string& folder) {
         WIN32_FIND_DATAA found;
         const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
@@ -80,7 +80,7 @@ class TempFolder {
 
 // Another program's handle on a file, opened without sharing.
 class HeldFile {
-  public:
+public:
     explicit HeldFile(const std::string& path)
         : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {
@@ -90,6 +90,6 @@ class HeldFile {
     HeldFile(const HeldFile&) = delete;
     HeldFile& operator=(const HeldFile&) = delete;
 
-  private:
+private:
     HANDLE handle_;
 };

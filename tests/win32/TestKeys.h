@@ -16,7 +16,7 @@
 // A key of its own under HKEY_CURRENT_USER\Software\PlexaruSetupTest for one
 // test, with the values it sets; the whole key is removed afterwards.
 class TestKeys {
-  public:
+public:
     TestKeys()
         : root_("Software\\PlexaruSetupTest\\Run" + std::to_string(GetCurrentProcessId()) + "_" +
                 std::to_string(serial_++)) {
@@ -85,7 +85,7 @@ class TestKeys {
     // Nobody may do anything with the key but see that it is there.
     void AllowNothing(std::string_view below) { SetAccess(below, "D:P"); }
 
-  private:
+private:
     static inline int serial_ = 0;
     std::string root_;
     std::vector<std::string> restricted_;

@@ -15,7 +15,7 @@
 namespace {
 
 class Win32DiscoveryTest : public testing::Test {
-  protected:
+protected:
     Win32DiscoveryTest() {
         // The test's key stands in for the maker's key.
         state.szMakerKeyPath.Assign(keys.Path(""));

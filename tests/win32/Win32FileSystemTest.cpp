@@ -11,7 +11,7 @@ namespace {
 std::span<const std::byte> Bytes(std::string_view text) { return std::as_bytes(std::span(text)); }
 
 class Win32FileSystemTest : public testing::Test {
-  protected:
+protected:
     TempFolder folder;
     Win32FileSystem files;
 };

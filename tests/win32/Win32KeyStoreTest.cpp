@@ -13,7 +13,7 @@
 namespace {
 
 class Win32KeyStoreTest : public testing::Test {
-  protected:
+protected:
     // The value's raw data as the key store gives it; empty when unreadable.
     std::optional<std::string> Query(const char* name, std::string_view below = "Game") {
         const std::unique_ptr<RegistryKey> key = store.OpenWithFullAccess(keys.Path(below));

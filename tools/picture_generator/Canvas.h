@@ -13,14 +13,14 @@ using Shader = std::function<Rgb(Vec2)>;
 
 // A full-colour image that pictures are painted on before they get a palette.
 class Canvas {
-  public:
+public:
     Canvas(int width, int height, Rgb fill = {});
     int Width() const { return width_; }
     int Height() const { return height_; }
     Rgb At(int x, int y) const { return pixels_[y * width_ + x]; }
     void Set(int x, int y, Rgb colour) { pixels_[y * width_ + x] = colour; }
 
-  private:
+private:
     int width_;
     int height_;
     std::vector<Rgb> pixels_;
@@ -29,7 +29,7 @@ class Canvas {
 // Paints into one rectangle of a canvas in local coordinates: pixel (x, y)
 // of the rectangle is sampled at its centre (x + 0.5, y + 0.5).
 class Painter {
-  public:
+public:
     Painter(Canvas& canvas, int left, int top, int width, int height);
     float Width() const { return static_cast<float>(width_); }
     float Height() const { return static_cast<float>(height_); }
@@ -40,7 +40,7 @@ class Painter {
     // A blurred copy of the shape: drop shadows (black) and glows.
     void Soft(const Sdf& shape, Rgb colour, float blur, float opacity) const;
 
-  private:
+private:
     // coverage maps a point to how much of the pixel is painted, 0..1.
     void Blend(const std::function<float(Vec2)>& coverage, const Shader& shader) const;
 

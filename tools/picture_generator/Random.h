@@ -7,7 +7,7 @@ namespace picgen {
 // A small fixed-seed generator (SplitMix64), so that "random" scatter is
 // the same on every run and every machine.
 class Random {
-  public:
+public:
     explicit Random(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t Next() {
@@ -22,7 +22,7 @@ class Random {
         return low + (high - low) * static_cast<float>(Next() >> 40) / static_cast<float>(1 << 24);
     }
 
-  private:
+private:
     std::uint64_t state_;
 };
 
