@@ -15,7 +15,8 @@ struct OutputFolder {
 
 enum class WriteStatus {
     Written,
-    Skipped,  // nothing written: the file could not be opened, or its path is too long
+    Skipped,  // nothing written: the file could not be opened, its path is too long,
+              // or there was nothing fit to write
     Failed,   // the system refused the bytes; part of them may have reached the file
 };
 

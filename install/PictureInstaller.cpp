@@ -8,7 +8,8 @@
 namespace {
 
 constexpr float kProgressPerPicture = 1.0f / kPictureCount;
-// The bar stops at the step before the last two, which leave it as it is.
+// The bar grows up to the third step from the end; the next step empties the
+// fraction and the last one leaves it as it is.
 constexpr std::int32_t kLastBarStep = kPictureCount - 3;
 
 }  // namespace

@@ -34,12 +34,14 @@ WINEPREFIX=$prefix "$WINE64" "$bin/e2e_driver.exe" measure "$(windows_path "$bin
     "$(windows_path res/pictures)" "$rounds" >"$prefix.log" 2>/dev/null </dev/null
 install=$(sed -n 's/^install, Install to finished layout: //p' "$prefix.log")
 writes=$(sed -n 's/^plain writes of the same 96 files: //p' "$prefix.log")
-ratio=$(build/native/bin/install_bench 2>/dev/null |
-    sed -n 's/.*install\/floor ratio: //p')
+bench=$(build/native/bin/install_bench --benchmark_color=false 2>/dev/null)
+ratio_empty=$(sed -n 's/^install\/floor ratio: //p' <<<"$bench")
+ratio_earlier=$(sed -n 's/^install\/floor ratio over earlier files: //p' <<<"$bench")
 dlls=$(x86_64-w64-mingw32-objdump -p "$bin/setup.exe" | sed -n 's/^\tDLL Name: //p' | sort | paste -sd ' ')
 
 echo "| install under Wine, Install pressed to finished layout | $install |"
 echo "| plain writes of the same 96 files under Wine | $writes |"
-echo "| benchmark, installation core against plain writes | $ratio |"
+echo "| benchmark, installation core against plain writes, into an empty folder | $ratio_empty |"
+echo "| the same over the files of an earlier run | $ratio_earlier |"
 echo "| size of setup.exe | $(stat -c %s "$bin/setup.exe") bytes |"
 echo "| DLLs setup.exe imports | $dlls |"

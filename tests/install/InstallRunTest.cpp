@@ -194,4 +194,16 @@ TEST_F(InstallRunTest, StopsAtAWriteErrorAndNamesTheFile) {
     EXPECT_FALSE(files.memory.Contents(PathOf("pi0174velk")));
 }
 
+TEST_F(InstallRunTest, StopsAtAWriteErrorInACatalogBeforeTheNextCategory) {
+    // Room for the seven pictures of the first category and part of its catalog.
+    files.memory.FailWritesAfter(7 * 131328 + 100, "There is not enough space on the disk.");
+    const InstallReport report = installer.InstallAllPictures();
+
+    ASSERT_TRUE(report.stoppedBy);
+    EXPECT_EQ(report.stoppedBy->fileName, "c0009.txt");
+    EXPECT_EQ(state.nPicturesDone, 7);
+    EXPECT_EQ(files.memory.Contents(PathOf("c0009.txt"))->size(), 100u);
+    EXPECT_FALSE(files.memory.Contents(PathOf("pi0170velk")));
+}
+
 }  // namespace
