@@ -122,6 +122,9 @@ BENCHMARK(BM_Floor)->Apply(Folders);
 // them as usual: the file system's own work makes single runs vary widely.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that the lines read well in a file.
+    RecordingReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs) {
             if (r.aggregate_name != "median") continue;
