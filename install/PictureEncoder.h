@@ -1,15 +1,13 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "install/OutputFiles.h"
 #include "install/PictureSurface.h"
 
-// The game's picture file: red, green and blue planes of 48 rows of 912
-// bytes, top row first, no header — the surface's own layout.
-inline constexpr std::size_t kPictureFileSize = 3 * PictureSurface::kPlaneSize;
+// The game's picture file is the surface's own layout: red, green and blue
+// planes of 48 rows of 912 bytes, top row first, no header.
 
 // "pi" + number text + "velk"
 std::string PictureFileName(std::string_view numberText);
