@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
-#include "state/SetupState.h"
-
 // The 84 pictures, seven to a category, in the order they are installed.
+
+inline constexpr int kCategoryCount = 12;
+inline constexpr int kPicturesPerCategory = 7;
+inline constexpr int kPictureCount = kCategoryCount * kPicturesPerCategory;
 
 // Resource 769 does not exist; the identifiers skip it.
 constexpr std::uint16_t PictureResourceId(int category, int position) {

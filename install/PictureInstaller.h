@@ -8,10 +8,10 @@
 
 #include "install/OutputFiles.h"
 #include "install/PictureSurface.h"
+#include "install/SceneMode.h"
 #include "platform/Files.h"
 #include "platform/Resources.h"
 #include "state/SetupState.h"
-#include "ui/SceneMode.h"
 
 struct FileFailure {
     std::string fileName;  // relative to the pictures folder

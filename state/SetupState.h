@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "install/InstallPlan.h"
 #include "state/CharBuffer.h"
 #include "texts/UiLanguage.h"
 
@@ -11,9 +12,6 @@ inline constexpr std::size_t kPathBufferSize = 260;
 inline constexpr std::size_t kNameBufferSize = 48;
 inline constexpr std::size_t kCategoryListSize = 338;
 inline constexpr std::size_t kGameKeySlots = 48;
-inline constexpr int kCategoryCount = 12;
-inline constexpr int kPicturesPerCategory = 7;
-inline constexpr int kPictureCount = kCategoryCount * kPicturesPerCategory;
 
 using PathBuffer = CharBuffer<kPathBufferSize>;
 using NameBuffer = CharBuffer<kNameBufferSize>;

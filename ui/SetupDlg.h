@@ -5,6 +5,7 @@
 #include "discovery/DiscoveryEnvironment.h"
 #include "install/PictureInstaller.h"
 #include "install/PictureSurface.h"
+#include "install/SceneMode.h"
 #include "platform/Canvas.h"
 #include "platform/DialogWindow.h"
 #include "platform/Resources.h"
@@ -12,7 +13,6 @@
 #include "texts/UiTexts.h"
 #include "ui/Controls.h"
 #include "ui/Dialog.h"
-#include "ui/SceneMode.h"
 #include "ui/SceneResources.h"
 
 // Everything the setup dialog works on; the program's objects, or a test's.
