@@ -2,11 +2,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string_view>
 
 #include "platform/EncodedText.h"
-
-class PictureSurface;
 
 struct Point {
     int x = 0;
@@ -39,6 +38,14 @@ struct Colour {
 inline constexpr Colour kBlack{0, 0, 0};
 inline constexpr Colour kWhite{255, 255, 255};
 inline constexpr Colour kRed{255, 0, 0};
+
+// Pixels as 0x00RRGGBB, top row first: the layout of a top-down 32-bit
+// device-independent bitmap. Empty when there is nothing to draw.
+struct PixelView {
+    std::span<const std::uint32_t> pixels;  // width * height of them
+    int width = 0;
+    int height = 0;
+};
 
 // An icon of the platform, opaque to the logic.
 struct Icon {
@@ -90,9 +97,9 @@ public:
     virtual void MoveTo(Point to) = 0;
     // A line in the current pen; its end becomes the current position.
     virtual void LineTo(Point to) = 0;
-    // The top-left 48 x 48 square of the surface's current picture, scaled
-    // into the destination with the platform's default stretching.
-    virtual void StretchThumbnail(const PictureSurface& surface, Rect destination) = 0;
+    // The whole source scaled into the destination with the platform's
+    // default stretching; an empty source draws nothing.
+    virtual void StretchPixels(PixelView source, Rect destination) = 0;
     // An empty rectangle fills nothing.
     virtual void FillRect(Rect rect, const Brush& brush) = 0;
     virtual void SetTextColour(Colour colour) = 0;

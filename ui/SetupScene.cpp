@@ -33,8 +33,13 @@ void CSetupDlg::DrawScene(std::int32_t index, SceneMode mode) {
             if (column == 0) state_.nThumbRowOffset += kThumbnailSize;
             const int left = kThumbnailOrigin.x + kThumbnailSize * column;
             const int top = kThumbnailOrigin.y + state_.nThumbRowOffset - kThumbnailSize;
-            canvas->StretchThumbnail(surface_,
-                                     {left, top, left + kThumbnailSize, top + kThumbnailSize});
+            PictureSurface::Thumbnail square{};
+            PixelView source;
+            if (surface_.HasPicture()) {
+                square = surface_.ThumbnailPixels();
+                source = {square, PictureSurface::kThumbnailSize, PictureSurface::kThumbnailSize};
+            }
+            canvas->StretchPixels(source, {left, top, left + kThumbnailSize, top + kThumbnailSize});
             scene_.rcProgressBar.right =
                 scene_.rcProgressBar.left + static_cast<int>(kBarWidth * state_.fProgress);
             FillBar(*canvas, scene_, scene_.brushBar);

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "install/PictureSurface.h"
-
 namespace {
 
 // A drawing object that knows its description and notes its release.
@@ -71,15 +69,15 @@ void MemoryCanvas::MoveTo(Point to) { calls_.push_back("move " + PointText(to));
 
 void MemoryCanvas::LineTo(Point to) { calls_.push_back("line " + PointText(to)); }
 
-void MemoryCanvas::StretchThumbnail(const PictureSurface& surface, Rect destination) {
+void MemoryCanvas::StretchPixels(PixelView source, Rect destination) {
     // The picture is named by the colour of its top-left pixel.
-    std::string source = "nothing";
-    if (surface.HasPicture()) {
-        const std::uint32_t rgb = surface.GetPixel(0, 0);
-        source = ColourText({static_cast<std::uint8_t>(rgb), static_cast<std::uint8_t>(rgb >> 8),
-                             static_cast<std::uint8_t>(rgb >> 16)});
+    std::string name = "nothing";
+    if (!source.pixels.empty()) {
+        const std::uint32_t rgb = source.pixels[0];
+        name = ColourText({static_cast<std::uint8_t>(rgb >> 16),
+                           static_cast<std::uint8_t>(rgb >> 8), static_cast<std::uint8_t>(rgb)});
     }
-    calls_.push_back("thumbnail " + RectText(destination) + " of " + source);
+    calls_.push_back("thumbnail " + RectText(destination) + " of " + name);
 }
 
 void MemoryCanvas::FillRect(Rect rect, const Brush& brush) {

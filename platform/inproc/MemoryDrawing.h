@@ -39,7 +39,7 @@ public:
     void SelectHollowBrush() override;
     void MoveTo(Point to) override;
     void LineTo(Point to) override;
-    void StretchThumbnail(const PictureSurface& surface, Rect destination) override;
+    void StretchPixels(PixelView source, Rect destination) override;
     void FillRect(Rect rect, const Brush& brush) override;
     void SetTextColour(Colour colour) override;
     void DrawCentredText(Point at, EncodedText text) override;

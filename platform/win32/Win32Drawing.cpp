@@ -3,7 +3,6 @@
 #include <array>
 #include <vector>
 
-#include "install/PictureSurface.h"
 #include "platform/win32/Win32Text.h"
 
 namespace {
@@ -123,23 +122,21 @@ void Win32Canvas::MoveTo(Point to) { MoveToEx(dc_, to.x, to.y, nullptr); }
 
 void Win32Canvas::LineTo(Point to) { ::LineTo(dc_, to.x, to.y); }
 
-void Win32Canvas::StretchThumbnail(const PictureSurface& surface, Rect destination) {
-    if (!surface.HasPicture()) return;
-    // The square alone, so that the whole source image is stretched and no
-    // source origin of a top-down DIB needs interpreting.
-    constexpr int kSize = PictureSurface::kThumbnailSize;
-    const PictureSurface::Thumbnail square = surface.ThumbnailPixels();
+void Win32Canvas::StretchPixels(PixelView source, Rect destination) {
+    if (source.pixels.empty()) return;
+    // The whole source is stretched, so no source origin of a top-down DIB
+    // needs interpreting.
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kSize;
-    info.bmiHeader.biHeight = -kSize;  // top-down
+    info.bmiHeader.biWidth = source.width;
+    info.bmiHeader.biHeight = -source.height;  // top-down
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     // The surface's own stretching mode stays: it is the platform's default.
     StretchDIBits(dc_, destination.left, destination.top, destination.right - destination.left,
-                  destination.bottom - destination.top, 0, 0, kSize, kSize, square.data(), &info,
-                  DIB_RGB_COLORS, SRCCOPY);
+                  destination.bottom - destination.top, 0, 0, source.width, source.height,
+                  source.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void Win32Canvas::FillRect(Rect rect, const Brush& brush) {
