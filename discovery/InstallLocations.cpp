@@ -5,11 +5,11 @@
 
 #include "discovery/GameDiscovery.h"
 #include "discovery/LanguageChoice.h"
+#include "discovery/PicturesFolder.h"
 #include "discovery/Probes.h"
 
 namespace {
 
-constexpr std::string_view kCommonKeyPath = "Software\\Kordanex\\CommonFiles";
 constexpr std::uint32_t kDriveCBit = 1u << 2;
 
 // Exact for any three 32-bit inputs: a drive with terabytes free must not wrap.
@@ -66,8 +66,7 @@ bool RunDiscovery(SetupState& state, const DiscoveryEnvironment& environment,
     // FindGame read the game key through this very path, so it fits.
     state.szGameKeyPath.Append(state.szGameKeyName.View());
 
-    state.bPicturesFolderKnown =
-        ReadRegistryString(environment.keys, kCommonKeyPath, "Pictures", state.szPicturesFolder);
+    state.bPicturesFolderKnown = ReadPicturesFolder(environment.keys, state.szPicturesFolder);
     state.bGameDirectoryKnown = ReadRegistryString(environment.keys, state.szGameKeyPath.View(),
                                                    "Directory", state.szGameDirectory);
     if (!state.bPicturesFolderKnown || !state.bGameDirectoryKnown) return true;

@@ -57,6 +57,7 @@ bool PictureInstaller::InstallPicture(int category, std::uint16_t resourceId, st
 bool PictureInstaller::Record(std::string_view fileName, const WriteResult& result) {
     switch (result.status) {
         case WriteStatus::Written:
+            ++report_.writtenFiles;
             return true;
         case WriteStatus::Skipped:
             report_.skippedFiles.emplace_back(fileName);

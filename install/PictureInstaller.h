@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ struct FileFailure {
 struct InstallReport {
     std::vector<std::string> skippedFiles;  // could not be written; the run went on
     std::optional<FileFailure> stoppedBy;   // the write error that ended the run
+    std::size_t writtenFiles = 0;           // written in full
 
     bool Complete() const { return skippedFiles.empty() && !stoppedBy; }
 };

@@ -9,9 +9,10 @@ struct InstallFailureTexts {
     std::string_view incomplete;  // heads the list of files not written
     std::string_view moreBefore;  // the list's tail: moreBefore, a count, moreAfter
     std::string_view moreAfter;
-    std::string_view stoppedBefore;  // the file that stopped the run stands between these
-    std::string_view stoppedAfter;
-    std::string_view filesKept;  // the files written before the error stay
+    std::string_view stoppedBefore;       // the file the run stopped in, left partly written,
+    std::string_view stoppedAfter;        // stands between these
+    std::string_view filesKept;           // the files written before it stay
+    std::string_view nothingElseWritten;  // no file was written before it
 };
 
 // The texts of a language 0..4; English for any other value.

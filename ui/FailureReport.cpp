@@ -40,7 +40,8 @@ ComposedText DescribeFailure(const InstallReport& report, const InstallFailureTe
             .Append(texts.stoppedAfter);
         text.Append(kLineBreak)
             .Append(WithoutTrailingBlanks(report.stoppedBy->systemMessage), TextEncoding::Ansi);
-        text.Append(kLineBreak).Append(texts.filesKept);
+        text.Append(kLineBreak)
+            .Append(report.writtenFiles > 0 ? texts.filesKept : texts.nothingElseWritten);
         if (!report.skippedFiles.empty()) text.Append(kLineBreak);
     }
     if (!report.skippedFiles.empty()) DescribeSkipped(text, report.skippedFiles, texts);

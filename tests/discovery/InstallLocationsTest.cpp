@@ -90,6 +90,47 @@ TEST_F(RunDiscoveryTest, AMissingPicturesValueStillLetsDirectoryBeRead) {
     EXPECT_THAT(drives.Queries(), IsEmpty());
 }
 
+TEST_F(RunDiscoveryTest, OnlyAnAbsolutePicturesFolderCountsAsRead) {
+    struct Case {
+        const char* what;
+        std::string data;  // the value's raw bytes
+        bool read;
+    };
+    const auto text = [](std::string_view t) { return std::string(t) + '\0'; };
+    const Case cases[] = {
+        {"folder on a drive", text("C:\\Pics"), true},
+        {"lower-case drive, trailing backslash", text("d:\\Kordanex\\Pictures\\"), true},
+        {"a drive's root", text("Z:\\"), true},
+        {"a share", text("\\\\server\\share"), true},
+        {"folder on a share", text("\\\\server\\share\\Pictures"), true},
+        {"empty", text(""), false},
+        {"REG_DWORD 0", std::string(4, '\0'), false},
+        {"REG_DWORD 3", std::string("\3\0\0\0", 4), false},
+        {"relative", text("Pics"), false},
+        {"the working folder", text("."), false},
+        {"above the working folder", text("..\\Pics"), false},
+        {"a drive alone", text("C:"), false},
+        {"drive-relative", text("C:Pics"), false},
+        {"from the current drive's root", text("\\Pics"), false},
+        {"not a drive letter", text("1:\\Pics"), false},
+        {"a server alone", text("\\\\server"), false},
+        {"a server and an empty share", text("\\\\server\\"), false},
+        {"no server", text("\\\\\\share"), false},
+        {"an empty share before the next name", text("\\\\server\\\\share"), false},
+    };
+    for (const Case& c : cases) {
+        InstalledGame game;
+        game.keys.SetValue(kCommonKey, "Pictures", c.data);
+        SetupState found;
+        int prepared = 0;
+        ASSERT_TRUE(RunDiscovery(found, game.Environment(), [&] { ++prepared; })) << c.what;
+        EXPECT_EQ(found.bPicturesFolderKnown, c.read) << c.what;
+        EXPECT_EQ(found.szPicturesFolder.View(), c.read ? c.data.substr(0, c.data.size() - 1) : "")
+            << c.what;
+        EXPECT_EQ(prepared, c.read ? 1 : 0) << c.what;
+    }
+}
+
 TEST_F(RunDiscoveryTest, ProbesTheExecutableInTheFolderThatDirectoryGives) {
     struct Case {
         const char* what;

@@ -173,6 +173,7 @@ TEST_F(InstallRunTest, GoesOnPastFilesThatCannotBeOpenedAndNamesThem) {
     EXPECT_EQ(report.skippedFiles, (std::vector<std::string>{"pi0471velk", "c0709.txt"}));
     EXPECT_FALSE(report.stoppedBy);
     EXPECT_FALSE(report.Complete());
+    EXPECT_EQ(report.writtenFiles, 94u);
     EXPECT_EQ(files.memory.Contents(PathOf("pi0471velk")), "kept");
     EXPECT_EQ(state.nPicturesDone, 84);
     EXPECT_EQ(files.memory.Contents(PathOf("c1109.txt"))->size(), 336u);
@@ -187,6 +188,7 @@ TEST_F(InstallRunTest, StopsAtAWriteErrorAndNamesTheFile) {
     ASSERT_TRUE(report.stoppedBy);
     EXPECT_EQ(report.stoppedBy->fileName, "pi0173velk");
     EXPECT_EQ(report.stoppedBy->systemMessage, "There is not enough space on the disk.");
+    EXPECT_EQ(report.writtenFiles, 11u);
     EXPECT_EQ(state.nPicturesDone, 10);
     EXPECT_EQ(installer.drawings.size(), 10u);
     EXPECT_EQ(files.memory.Contents(PathOf("pi0173velk"))->size(), 65664u);
@@ -201,6 +203,7 @@ TEST_F(InstallRunTest, StopsAtAWriteErrorInACatalogBeforeTheNextCategory) {
 
     ASSERT_TRUE(report.stoppedBy);
     EXPECT_EQ(report.stoppedBy->fileName, "c0009.txt");
+    EXPECT_EQ(report.writtenFiles, 7u);
     EXPECT_EQ(state.nPicturesDone, 7);
     EXPECT_EQ(files.memory.Contents(PathOf("c0009.txt"))->size(), 100u);
     EXPECT_FALSE(files.memory.Contents(PathOf("pi0170velk")));
