@@ -18,6 +18,8 @@ cleanup() {
 trap cleanup EXIT
 
 copy_prefix "$template" "$work/prefix"
+# A runner may bring a folder of its own as drive D: (run-small-disk.sh).
+if [ -n "${E2E_DRIVE_D:-}" ]; then ln -sfn "$E2E_DRIVE_D" "$work/prefix/dosdevices/d:"; fi
 start_display "$work/xvfb.log"
 rm -rf "$output"
 mkdir -p "$output"

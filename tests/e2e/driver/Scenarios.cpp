@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/e2e/driver/Files.h"
+#include "tests/e2e/driver/HostileScenarios.h"
 #include "tests/e2e/driver/Layouts.h"
 #include "tests/e2e/driver/OutputFiles.h"
 #include "tests/e2e/driver/Registry.h"
@@ -216,6 +217,8 @@ double PlainWrites(const std::wstring& folder, const std::vector<ExpectedFile>& 
 int RunScenario(std::string_view name, const DriverPaths& paths) {
     CreateFolders(paths.output);
     if (name == "no-game") return RunNoGameScenario(paths);
+    if (name == "unsafe-pictures") return RunUnsafePicturesScenario(paths);
+    if (name == "small-disk") return RunSmallDiskScenario(paths);
     for (const GameScenario& scenario : GameScenarios()) {
         if (scenario.name == name) return RunGameScenario(scenario, paths);
     }

@@ -11,7 +11,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: e2e_driver scenario english|russian|no-game|held-file SETUP_EXE BITMAP_FOLDER OUTPUT\n"
+    "usage: e2e_driver scenario NAME SETUP_EXE BITMAP_FOLDER OUTPUT"
+    "   (NAME as in tests/e2e/CMakeLists.txt)\n"
     "       e2e_driver demo english|russian|esperanto|ukrainian|belarusian SETUP_EXE OUTPUT "
     "[interactive]\n"
     "       e2e_driver measure SETUP_EXE BITMAP_FOLDER ROUNDS\n";
