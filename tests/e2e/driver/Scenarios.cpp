@@ -16,12 +16,9 @@
 #include "tests/e2e/driver/SampleGame.h"
 #include "tests/e2e/driver/ScreenCapture.h"
 #include "tests/e2e/driver/SetupWindow.h"
+#include "tests/e2e/driver/Timeouts.h"
 
 namespace {
-
-constexpr DWORD kWindowTimeoutMs = 30000;
-constexpr DWORD kInstallTimeoutMs = 60000;
-constexpr DWORD kExitTimeoutMs = 10000;
 
 struct GameScenario {
     std::string_view name;

@@ -11,12 +11,9 @@
 #include "tests/e2e/driver/OutputFiles.h"
 #include "tests/e2e/driver/SampleGame.h"
 #include "tests/e2e/driver/SetupWindow.h"
+#include "tests/e2e/driver/Timeouts.h"
 
 namespace {
-
-constexpr DWORD kWindowTimeoutMs = 30000;
-constexpr DWORD kInstallTimeoutMs = 60000;
-constexpr DWORD kExitTimeoutMs = 10000;
 
 constexpr std::wstring_view kSmallDiskPictures = L"D:\\Pictures";
 

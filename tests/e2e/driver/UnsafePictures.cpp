@@ -10,12 +10,9 @@
 #include "tests/e2e/driver/Registry.h"
 #include "tests/e2e/driver/SampleGame.h"
 #include "tests/e2e/driver/SetupWindow.h"
+#include "tests/e2e/driver/Timeouts.h"
 
 namespace {
-
-constexpr DWORD kWindowTimeoutMs = 30000;
-constexpr DWORD kInstallTimeoutMs = 60000;
-constexpr DWORD kExitTimeoutMs = 10000;
 
 constexpr std::wstring_view kCommonKey = L"Software\\Kordanex\\CommonFiles";
 constexpr std::wstring_view kWorkingFolder = L"C:\\Hostile\\Work";
