@@ -4,38 +4,6 @@
 
 #include "tests/e2e/driver/SetupWindow.h"
 
-const LanguageTexts kEnglish = {
-    .title = L"The additional pictures Velk King Setup",
-    .exit = L"Exit",
-    .install = L"OK",
-    .cancel = L"Cancel",
-    .intro =
-        L"This program will install the additional pictures of the game Velk King (and "
-        L"others) onto your system.",
-    .destination = L"Dectination Folder:",
-    .required = L"Reguired: ",
-    .available = L"Available: ",
-    .success = L"The additional pictures of the game Velk setup has completed successfully",
-    .titlesList = L"For Velk King,\r\nVelk Figures,\r\nVelk Puzzles,\r\nand others",
-    .about = L"About",
-};
-
-const LanguageTexts kRussian = {
-    .title = L"Установка дополнительных картинок для игры",
-    .exit = L"Выход",
-    .install = L"Установить",
-    .cancel = L"Отмена",
-    .intro =
-        L"Эта программа будет инсталлировать дополнительные картинки для игры Велк Королева "
-        L"(и других) на ваш компьютер.",
-    .destination = L"Директория для установки:",
-    .required = L"Необходимо: ",
-    .available = L"Свободно: ",
-    .success = L"Установка дополнительных картинок для игры Велк прошла успешно!",
-    .titlesList = L"Для Велк Королевы,\r\nВелк Фигуры,\r\nВелк Пазлы,\r\nи других.",
-    .about = L"О программе",
-};
-
 bool TextRule::Matches(std::wstring_view text) const {
     switch (kind) {
         case Kind::Exact:

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/e2e/driver/Languages.h"
 #include "tests/e2e/driver/Report.h"
 
 // The setup window's controls.
@@ -48,14 +49,6 @@ struct ExpectedWindow {
     TextRule caption;
     std::vector<ExpectedControl> controls;
 };
-
-// The texts of one interface language, as the controls report them.
-struct LanguageTexts {
-    std::wstring_view title, exit, install, cancel, intro, destination, required, available,
-        success, titlesList, about;
-};
-extern const LanguageTexts kEnglish;
-extern const LanguageTexts kRussian;
 
 ExpectedWindow NormalLayout(const LanguageTexts& texts, std::wstring_view picturesFolder);
 // After a complete run the result and Exit stand where the success text and

@@ -1,6 +1,5 @@
 #include "tests/e2e/driver/OutputFiles.h"
 
-#include <cstdint>
 #include <cstdio>
 
 #include "tests/e2e/driver/Files.h"
@@ -14,35 +13,16 @@ constexpr int kHeight = 48;
 constexpr std::size_t kPlane = kWidth * kHeight;
 constexpr std::size_t kCatalogSize = 336;
 
-std::uint32_t Little(const std::vector<unsigned char>& bytes, std::size_t at, int width) {
-    std::uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i)
-        value = (value << 8) | bytes[at + static_cast<std::size_t>(i)];
-    return value;
-}
-
-// The game's planar file from a BMP file: red, green and blue planes, top row
-// first; the BMP stores its rows bottom-up and its colours as blue, green, red.
-std::optional<std::vector<unsigned char>> PlanarPicture(const std::vector<unsigned char>& bmp) {
-    constexpr std::size_t kFileHeader = 14;
-    if (bmp.size() < kFileHeader + 40) return std::nullopt;
-    const std::size_t pixels = Little(bmp, 10, 4);
-    const std::size_t infoSize = Little(bmp, kFileHeader, 4);
-    const auto width = static_cast<std::int32_t>(Little(bmp, kFileHeader + 4, 4));
-    const auto height = static_cast<std::int32_t>(Little(bmp, kFileHeader + 8, 4));
-    const auto bitsPerPixel = Little(bmp, kFileHeader + 14, 2);
-    const std::size_t palette = kFileHeader + infoSize;
-    if (width != kWidth || height != kHeight || bitsPerPixel != 8 || palette + 1024 > pixels ||
-        pixels + kPlane > bmp.size()) {
-        return std::nullopt;
-    }
+// The game's planar file: red, green and blue planes, top row first.
+std::vector<unsigned char> PlanarPicture(const Image& picture) {
     std::vector<unsigned char> planar(3 * kPlane);
-    for (std::size_t y = 0; y < kHeight; ++y) {
-        for (std::size_t x = 0; x < kWidth; ++x) {
-            const std::size_t entry = palette + 4 * bmp[pixels + (kHeight - 1 - y) * kWidth + x];
-            for (std::size_t component = 0; component < 3; ++component) {
-                planar[component * kPlane + y * kWidth + x] = bmp[entry + 2 - component];
-            }
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const Rgb pixel = picture.At(x, y);
+            const std::size_t at = static_cast<std::size_t>(y * kWidth + x);
+            planar[at] = pixel.red;
+            planar[kPlane + at] = pixel.green;
+            planar[2 * kPlane + at] = pixel.blue;
         }
     }
     return planar;
@@ -54,26 +34,39 @@ std::wstring Padded(int number, int digits) {
     return text;
 }
 
+std::wstring PictureNumber(int category, int position) {
+    return Padded(100 * category + 70 + position, 4);
+}
+
 }  // namespace
 
-std::optional<std::vector<ExpectedFile>> ExpectedOutputFiles(const std::wstring& bitmapFolder,
-                                                             Report& report) {
+std::optional<std::vector<Image>> ReadInstalledPictures(const std::wstring& bitmapFolder,
+                                                        Report& report) {
+    std::vector<Image> pictures;
+    for (int resource = 749; resource <= 833; ++resource) {
+        if (resource == 769) continue;  // there is no bitmap 769
+        const std::wstring bitmap =
+            bitmapFolder + L"\\picture" + std::to_wstring(resource) + L".bmp";
+        const auto bmp = ReadWholeFile(bitmap);
+        auto picture = bmp ? DecodeBitmapFile(*bmp) : std::nullopt;
+        if (!picture || picture->width != kWidth || picture->height != kHeight) {
+            report.Check(false, "embedded bitmap readable as 912 x 48, 8 bits", bitmap);
+            return std::nullopt;
+        }
+        pictures.push_back(std::move(*picture));
+    }
+    return pictures;
+}
+
+std::vector<ExpectedFile> ExpectedOutputFiles(const std::vector<Image>& pictures) {
     std::vector<ExpectedFile> files;
     for (int category = 0; category < kCategories; ++category) {
         std::vector<unsigned char> catalog;
         for (int position = 0; position < kPicturesPerCategory; ++position) {
-            int resource = 749 + kPicturesPerCategory * category + position;
-            if (resource >= 769) ++resource;  // there is no bitmap 769
-            const std::wstring number = Padded(100 * category + 70 + position, 4);
-            const std::wstring bitmap =
-                bitmapFolder + L"\\picture" + std::to_wstring(resource) + L".bmp";
-            const auto bmp = ReadWholeFile(bitmap);
-            const auto planar = bmp ? PlanarPicture(*bmp) : std::nullopt;
-            if (!planar) {
-                report.Check(false, "embedded bitmap readable as 912 x 48, 8 bits", bitmap);
-                return std::nullopt;
-            }
-            files.push_back({L"pi" + number + L"velk", *planar});
+            const std::wstring number = PictureNumber(category, position);
+            const auto& picture =
+                pictures[static_cast<std::size_t>(kPicturesPerCategory * category + position)];
+            files.push_back({L"pi" + number + L"velk", PlanarPicture(picture)});
             catalog.insert(catalog.end(), number.begin(), number.end());
         }
         catalog.resize(kCatalogSize, 'o');

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/driver/Image.h"
 #include "tests/e2e/driver/Report.h"
 
 // A file the installation writes into the pictures folder, with the bytes it
@@ -13,10 +14,13 @@ struct ExpectedFile {
     std::vector<unsigned char> bytes;
 };
 
-// The 84 picture files and 12 catalogs in the order they are written, the
-// pictures decoded here from the bitmap files the program embeds.
-std::optional<std::vector<ExpectedFile>> ExpectedOutputFiles(const std::wstring& bitmapFolder,
-                                                             Report& report);
+// The 84 embedded pictures in the order they are installed, decoded here
+// from the bitmap files the program embeds.
+std::optional<std::vector<Image>> ReadInstalledPictures(const std::wstring& bitmapFolder,
+                                                        Report& report);
+
+// The 84 picture files and 12 catalogs in the order they are written.
+std::vector<ExpectedFile> ExpectedOutputFiles(const std::vector<Image>& pictures);
 
 // Checks that the pictures folder holds exactly the expected files, each
 // byte for byte, except `keptFile`, which must still hold `keptBytes`.

@@ -8,12 +8,16 @@
 #include <utility>
 #include <vector>
 
+#include "tests/e2e/driver/AboutBox.h"
+#include "tests/e2e/driver/Closing.h"
 #include "tests/e2e/driver/Files.h"
 #include "tests/e2e/driver/HostileScenarios.h"
 #include "tests/e2e/driver/Layouts.h"
 #include "tests/e2e/driver/OutputFiles.h"
+#include "tests/e2e/driver/References.h"
 #include "tests/e2e/driver/Registry.h"
 #include "tests/e2e/driver/SampleGame.h"
+#include "tests/e2e/driver/ScenePixels.h"
 #include "tests/e2e/driver/ScreenCapture.h"
 #include "tests/e2e/driver/SetupWindow.h"
 #include "tests/e2e/driver/Timeouts.h"
@@ -27,12 +31,27 @@ struct GameScenario {
     TextRule result;             // the text that replaces the introduction
     std::wstring heldFile;       // an existing picture file another program holds open
     bool captureDuring = false;  // a screenshot of the run in progress
+    // The About box opened from the system menu before or after the run.
+    std::optional<AboutCloser> aboutBefore = std::nullopt;
+    std::optional<AboutCloser> aboutAfter = std::nullopt;
+    const CloseWay* finishedClose = nullptr;  // else the Exit button
 };
 
+// Between them the finished layouts close in every way.
 std::vector<GameScenario> GameScenarios() {
     return {
-        {"english", '1', kEnglish, Exactly(kEnglish.success), L"", true},
-        {"russian", '4', kRussian, Exactly(kRussian.success), L"", true},
+        {"english", '1', kEnglish, Exactly(kEnglish.success), L"", true, AboutCloser::OkButton},
+        {"russian", '4', kRussian, Exactly(kRussian.success), L"", true, {}, {}, &kEscape},
+        {"esperanto", '3', kEsperanto, Exactly(kEsperanto.success), L"", false, {}, {}, &kCloseBox},
+        {"ukrainian", '5', kUkrainian, Exactly(kUkrainian.success), L"", false, {}, {}, &kAltF4},
+        {"belarusian",
+         '8',
+         kBelarusian,
+         Exactly(kBelarusian.success),
+         L"",
+         false,
+         {},
+         AboutCloser::Escape},
         {"held-file",
          '1',
          kEnglish,
@@ -41,15 +60,19 @@ std::vector<GameScenario> GameScenarios() {
     };
 }
 
-void Save(const std::vector<unsigned char>& bmp, const DriverPaths& paths, std::wstring_view name,
+void Save(const ScreenShot& shot, const DriverPaths& paths, std::wstring_view name,
           Report& report) {
     const std::wstring path = paths.output + L"\\" + std::wstring(name) + L".bmp";
-    report.Check(!bmp.empty() && WriteWholeFile(path, bmp), "screenshot " + Utf8(name) + ".bmp",
-                 path);
+    report.Check(!shot.Empty() && WriteWholeFile(path, BitmapFileBytes(shot.window)),
+                 "screenshot " + Utf8(name) + ".bmp", path);
 }
 
-void Capture(HWND dialog, const DriverPaths& paths, std::wstring_view name, Report& report) {
-    Save(CaptureWindow(dialog), paths, name, report);
+// Waits for the screen to show the layout, checks its pixels and keeps it.
+void CheckScreen(HWND dialog, const SceneExpectation& expected, const DriverPaths& paths,
+                 std::wstring_view name, Report& report) {
+    const SceneView view = AwaitScene(dialog, expected);
+    ReportChecks(view.checks, Utf8(name), report);
+    Save(view.shot, paths, name, report);
 }
 
 // What the screen shows lags behind the run, by however long the busy window
@@ -57,21 +80,29 @@ void Capture(HWND dialog, const DriverPaths& paths, std::wstring_view name, Repo
 // different pictures it shows are the window as it was and with its buttons
 // disabled (either may be missed), then the thumbnails and the bar growing:
 // the middle one of those after the first two is kept, or else the last.
+// Every one of them must show the progress strip as the run draws it.
 class ProgressFrames {
 public:
     void Take(HWND dialog) {
         if (shown_.size() >= kMostFrames) return;
-        std::vector<unsigned char> frame = CaptureWindow(dialog);
-        if (shown_.empty() || frame != shown_.back()) shown_.push_back(std::move(frame));
+        ScreenShot frame = CaptureScreen(dialog);
+        if (frame.Empty() || (!shown_.empty() && frame == shown_.back())) return;
+        for (PixelCheck& check : CheckProgressBar(frame)) {
+            if (bar_.what.empty() || (bar_.miss.empty() && !check.miss.empty())) bar_ = check;
+        }
+        shown_.push_back(std::move(frame));
     }
-    std::vector<unsigned char> Chosen() const {
+    ScreenShot Chosen() const {
         if (shown_.size() > 2) return shown_[2 + (shown_.size() - 3) / 2];
-        return shown_.empty() ? std::vector<unsigned char>{} : shown_.back();
+        return shown_.empty() ? ScreenShot{} : shown_.back();
     }
+    // Empty when no frame was caught.
+    PixelChecks BarChecks() const { return bar_.what.empty() ? PixelChecks{} : PixelChecks{bar_}; }
 
 private:
     static constexpr std::size_t kMostFrames = 64;
-    std::vector<std::vector<unsigned char>> shown_;
+    std::vector<ScreenShot> shown_;
+    PixelCheck bar_;
 };
 
 std::string Milliseconds(double ms) {
@@ -103,10 +134,15 @@ private:
 // Presses Install and waits for the finished layout; answers the time it took,
 // or a negative value if it did not come. With `paths`, it also leaves a
 // screenshot of the run in progress, during.bmp; the time is then no measure.
-double Install(const SetupProcess& setup, HWND dialog, const DriverPaths* paths, Report& report) {
+// With `tryClosing`, it tries every way to close the window while it runs.
+double Install(const SetupProcess& setup, HWND dialog, const DriverPaths* paths, bool tryClosing,
+               Report& report) {
     ProgressFrames frames;
     const double start = NowMs();
     PostCommand(dialog, kOk);
+    if (tryClosing) {
+        for (const CloseWay& way : kCloseWays) way.press(dialog);
+    }
     const bool finished = WaitFor(
         [&] {
             if (ShowsFinishedLayout(dialog) || setup.WaitEnded(0)) return true;
@@ -115,7 +151,10 @@ double Install(const SetupProcess& setup, HWND dialog, const DriverPaths* paths,
         },
         kInstallTimeoutMs);
     const double elapsed = NowMs() - start;
-    if (paths != nullptr) Save(frames.Chosen(), *paths, L"during", report);
+    if (paths != nullptr) {
+        Save(frames.Chosen(), *paths, L"during", report);
+        ReportChecks(frames.BarChecks(), "during", report);
+    }
     return finished && !setup.WaitEnded(0) ? elapsed : -1;
 }
 
@@ -123,7 +162,7 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
     Report report;
     const SampleGame game;
     report.Check(StageGame(game, scenario.languageDigit), "sample game staged");
-    const auto expected = ExpectedOutputFiles(paths.bitmaps, report);
+    const auto references = LoadReferences(paths.bitmaps, report);
     const std::vector<unsigned char> heldBytes = {'h', 'e', 'l', 'd'};
     std::optional<HeldFile> held;
     if (!scenario.heldFile.empty()) {
@@ -135,13 +174,18 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
     report.Check(setup.Started(), "setup.exe started", paths.setupExe);
     const HWND dialog = setup.FindDialog(kWindowTimeoutMs);
     report.Check(dialog != nullptr, "setup window shown");
-    if (dialog == nullptr || !expected) {
+    if (dialog == nullptr || !references) {
         report.PrintSummary(scenario.name);
         return report.Failures();
     }
     report.Check(setup.Settle(dialog), "window idle after start");
     CheckWindow(dialog, NormalLayout(scenario.texts, game.pictures), report);
-    Capture(dialog, paths, L"before", report);
+    CheckScreen(dialog, {true, &references->side, nullptr}, paths, L"before", report);
+    CheckSystemMenuEntry(dialog, report);
+    if (scenario.aboutBefore) {
+        CheckAboutBox(dialog, AboutOpener::SystemMenu, *scenario.aboutBefore, references->icon,
+                      report);
+    }
     if (!IsWindowVisible(GetDlgItem(dialog, kOk))) {
         report.Note("no Install button: the installation is not tried");
         report.PrintSummary(scenario.name);
@@ -149,8 +193,10 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
     }
 
     const double elapsed =
-        Install(setup, dialog, scenario.captureDuring ? &paths : nullptr, report);
-    report.Check(elapsed >= 0, "finished layout shown after Install");
+        Install(setup, dialog, scenario.captureDuring ? &paths : nullptr, true, report);
+    report.Check(elapsed >= 0,
+                 "finished layout shown after Install; Esc, the close box and Alt+F4 during the "
+                 "run closed nothing");
     report.Check(setup.Settle(dialog), "window idle after the installation");
     const bool complete = scenario.heldFile.empty();
     CheckWindow(dialog, FinishedLayout(scenario.texts, scenario.result, complete), report);
@@ -161,25 +207,40 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
         report.Check(!IntersectRect(&overlap, &result, &exit),
                      "the Exit button leaves the report clear");
     }
-    Capture(dialog, paths, L"after", report);
+    CheckScreen(dialog, {true, nullptr, &references->thumbnails}, paths, L"after", report);
+    if (scenario.aboutAfter) {
+        CheckAboutBox(dialog, AboutOpener::SystemMenu, *scenario.aboutAfter, references->icon,
+                      report);
+    }
 
     held.reset();
-    CheckOutputFiles(game.pictures, *expected, scenario.heldFile, heldBytes, report);
-    report.Check(setup.PressUntilEnded(dialog, kCancel, kExitTimeoutMs), "Exit ends the program");
+    CheckOutputFiles(game.pictures, ExpectedOutputFiles(references->pictures), scenario.heldFile,
+                     heldBytes, report);
+    if (scenario.finishedClose != nullptr) {
+        scenario.finishedClose->press(dialog);
+        report.Check(setup.WaitEnded(kExitTimeoutMs),
+                     std::string(scenario.finishedClose->name) + " ends the program");
+    } else {
+        report.Check(setup.PressUntilEnded(dialog, kCancel, kExitTimeoutMs),
+                     "Exit ends the program");
+    }
     report.PrintSummary(scenario.name);
     return report.Failures();
 }
 
 int RunNoGameScenario(const DriverPaths& paths) {
     Report report;
+    const auto references = LoadReferences(paths.bitmaps, report);
     SetupProcess setup(paths.setupExe);
     report.Check(setup.Started(), "setup.exe started", paths.setupExe);
     const HWND dialog = setup.FindDialog(kWindowTimeoutMs);
     report.Check(dialog != nullptr, "setup window shown");
-    if (dialog != nullptr) {
+    if (dialog != nullptr && references) {
         report.Check(setup.Settle(dialog), "window idle after start");
         CheckWindow(dialog, NoGameLayout(), report);
-        Capture(dialog, paths, L"no-game", report);
+        CheckScreen(dialog, {false, &references->side, nullptr}, paths, L"no-game", report);
+        CheckSystemMenuEntry(dialog, report);
+        CheckAboutBox(dialog, AboutOpener::Button, AboutCloser::Escape, references->icon, report);
         report.Check(setup.PressUntilEnded(dialog, kCancel, kExitTimeoutMs),
                      "its OK button ends the program");
     }
@@ -216,6 +277,7 @@ int RunScenario(std::string_view name, const DriverPaths& paths) {
     if (name == "no-game") return RunNoGameScenario(paths);
     if (name == "unsafe-pictures") return RunUnsafePicturesScenario(paths);
     if (name == "small-disk") return RunSmallDiskScenario(paths);
+    if (name == "closing") return RunClosingScenario(paths);
     for (const GameScenario& scenario : GameScenarios()) {
         if (scenario.name == name) return RunGameScenario(scenario, paths);
     }
@@ -239,12 +301,13 @@ int RunDemo(std::string_view language, const DriverPaths& paths, bool interactiv
         report.Note("setup.exe is open; the demo goes on when its window is closed");
         setup.WaitEnded(INFINITE);
     } else if (const HWND dialog = setup.FindDialog(kWindowTimeoutMs); dialog != nullptr) {
+        // The screenshots wait for the layout's image to reach the screen.
         setup.Settle(dialog);
-        Capture(dialog, paths, L"before", report);
-        const double elapsed = Install(setup, dialog, &paths, report);
+        Save(AwaitScene(dialog, {}).shot, paths, L"before", report);
+        const double elapsed = Install(setup, dialog, &paths, false, report);
         report.Check(elapsed >= 0, "Install pressed, installation finished");
         setup.Settle(dialog);
-        Capture(dialog, paths, L"after", report);
+        Save(AwaitScene(dialog, {}).shot, paths, L"after", report);
         report.Check(setup.PressUntilEnded(dialog, kCancel, kExitTimeoutMs), "Exit pressed");
     } else {
         report.Check(false, "setup window shown");
@@ -263,8 +326,9 @@ int RunMeasurement(const DriverPaths& paths, int rounds) {
     Report report;
     const SampleGame game;
     report.Check(StageGame(game, '1'), "sample game staged");
-    const auto files = ExpectedOutputFiles(paths.bitmaps, report);
-    if (!files) return report.Failures();
+    const auto pictures = ReadInstalledPictures(paths.bitmaps, report);
+    if (!pictures) return report.Failures();
+    const auto files = ExpectedOutputFiles(*pictures);
 
     std::vector<double> installs;
     for (int round = 0; round < rounds; ++round) {
@@ -275,7 +339,7 @@ int RunMeasurement(const DriverPaths& paths, int rounds) {
             report.Check(false, "setup window shown");
             return report.Failures();
         }
-        const double elapsed = Install(setup, dialog, nullptr, report);
+        const double elapsed = Install(setup, dialog, nullptr, false, report);
         if (elapsed >= 0) installs.push_back(elapsed);
         setup.Settle(dialog);
         setup.PressUntilEnded(dialog, kCancel, kExitTimeoutMs);
@@ -283,7 +347,7 @@ int RunMeasurement(const DriverPaths& paths, int rounds) {
     std::vector<double> writes;
     for (int round = 0; round < rounds; ++round) {
         EmptyFolder(game.pictures);
-        writes.push_back(PlainWrites(game.pictures, *files));
+        writes.push_back(PlainWrites(game.pictures, files));
     }
     report.Check(installs.size() == static_cast<std::size_t>(rounds),
                  "every installation finished");
