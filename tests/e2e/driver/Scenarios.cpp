@@ -98,6 +98,12 @@ public:
     }
     // Empty when no frame was caught.
     PixelChecks BarChecks() const { return bar_.what.empty() ? PixelChecks{} : PixelChecks{bar_}; }
+    std::string Summary() const {
+        std::size_t withBar = 0;
+        for (const ScreenShot& frame : shown_) withBar += frame.At(291, 280) == kRed ? 1 : 0;
+        return std::to_string(shown_.size()) + " screen images of the run, " +
+               std::to_string(withBar) + " with a bar";
+    }
 
 private:
     static constexpr std::size_t kMostFrames = 64;
@@ -154,6 +160,7 @@ double Install(const SetupProcess& setup, HWND dialog, const DriverPaths* paths,
     if (paths != nullptr) {
         Save(frames.Chosen(), *paths, L"during", report);
         ReportChecks(frames.BarChecks(), "during", report);
+        report.Note(frames.Summary());
     }
     return finished && !setup.WaitEnded(0) ? elapsed : -1;
 }

@@ -57,7 +57,8 @@ constexpr int kBarFullWidth = 310;
 constexpr int kBarSteps = 84;
 
 constexpr SIZE kClientSize{629, 453};
-constexpr int kMostNamed = 5;  // more would drown the report
+constexpr int kMostNamed = 5;
+constexpr int kNoId = 0xFFFF;  // more would drown the report
 
 bool Inside(const RECT& rect, int x, int y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
@@ -259,7 +260,7 @@ PixelCheck StripWhite(const ScreenShot& shot) {
 
 PixelCheck ControlDrawn(const ScreenShot& shot, const ShownControl& control) {
     const RECT& r = control.rect;
-    const std::string name = "control " + std::to_string(control.id);
+    const std::string& name = control.name;
     bool black = false;
     bool dark = false;
     const int inset = control.button ? 5 : 0;
@@ -286,14 +287,24 @@ PixelCheck ControlDrawn(const ScreenShot& shot, const ShownControl& control) {
 
 std::vector<ShownControl> ShownControls(HWND dialog) {
     std::vector<ShownControl> shown;
+    int position = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
+        ++position;
         if (!IsWindowVisible(child)) continue;
-        const ControlState state = ReadControl(dialog, GetDlgCtrlID(child));
+        const ControlState state = ReadChild(dialog, child);
         wchar_t className[16]{};
         GetClassNameW(child, className, 16);
-        shown.push_back({GetDlgCtrlID(child), state.rect, lstrcmpiW(className, L"Button") == 0,
-                         state.enabled, !state.text.empty()});
+        // Controls without an id of their own go by their place in the tab order.
+        const int id = GetDlgCtrlID(child);
+        const std::string name = id == -1 ? "control number " + std::to_string(position)
+                                          : "control " + std::to_string(id);
+        const bool isButton = lstrcmpiW(className, L"Button") == 0;
+        const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+        const bool isImage =
+            !isButton && ((style & SS_TYPEMASK) == SS_ICON || (style & SS_TYPEMASK) == SS_BITMAP);
+        shown.push_back(
+            {name, state.rect, isButton, state.enabled, !isImage && !state.text.empty()});
     }
     return shown;
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "tests/e2e/driver/Image.h"
@@ -20,7 +21,7 @@ struct SceneExpectation {
 // A visible control as the window reports it: the background check leaves
 // its rectangle alone, the control check looks inside it.
 struct ShownControl {
-    int id;
+    std::string name;
     RECT rect;  // client pixels
     bool button;
     bool enabled;

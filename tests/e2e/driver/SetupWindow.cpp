@@ -88,8 +88,9 @@ std::wstring WindowText(HWND window) {
     return {text.data(), static_cast<std::size_t>(length)};
 }
 
-ControlState ReadControl(HWND dialog, int id) {
-    const HWND control = GetDlgItem(dialog, id);
+ControlState ReadControl(HWND dialog, int id) { return ReadChild(dialog, GetDlgItem(dialog, id)); }
+
+ControlState ReadChild(HWND dialog, HWND control) {
     if (control == nullptr) return {};
     ControlState state;
     state.exists = true;

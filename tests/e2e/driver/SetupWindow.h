@@ -37,6 +37,8 @@ struct ControlState {
 };
 
 ControlState ReadControl(HWND dialog, int id);
+// The same for a control that has no id of its own.
+ControlState ReadChild(HWND dialog, HWND control);
 std::wstring WindowText(HWND window);
 SIZE ClientSize(HWND window);
 void PostCommand(HWND dialog, int id);
