@@ -55,15 +55,15 @@ int RunSmallDiskScenario(const DriverPaths& paths) {
     game.pictures = kSmallDiskPictures;
     report.Check(StageGame(game, '1'), "sample game staged, its pictures folder on the small disk");
     const auto pictures = ReadInstalledPictures(paths.bitmaps, report);
-    const auto expected = pictures ? std::optional(ExpectedOutputFiles(*pictures)) : std::nullopt;
     SetupProcess setup(paths.setupExe);
     report.Check(setup.Started(), "setup.exe started", paths.setupExe);
     const HWND dialog = setup.FindDialog(kWindowTimeoutMs);
     report.Check(dialog != nullptr, "setup window shown");
-    if (dialog == nullptr || !expected) {
+    if (dialog == nullptr || !pictures) {
         report.PrintSummary("small-disk");
         return report.Failures();
     }
+    const std::vector<ExpectedFile> expected = ExpectedOutputFiles(*pictures);
     report.Check(setup.Settle(dialog), "window idle after start");
     CheckWindow(dialog, NormalLayout(kEnglish, game.pictures), report);
 
@@ -73,9 +73,9 @@ int RunSmallDiskScenario(const DriverPaths& paths) {
                      !setup.WaitEnded(0),
                  "finished layout shown after Install");
     report.Check(setup.Settle(dialog), "window idle after the installation");
-    if (const auto whole = CheckFullDisk(game.pictures, *expected, report)) {
+    if (const auto whole = CheckFullDisk(game.pictures, expected, report)) {
         const TextRule result{TextRule::Kind::Contains,
-                              L"The installation stopped: the file " + (*expected)[*whole].name +
+                              L"The installation stopped: the file " + expected[*whole].name +
                                   L" was left partly written.\r\n",
                               *whole > 0
                                   ? L"\r\nThe files written before it stay in the pictures folder."
