@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -28,11 +29,32 @@ std::set<std::string> FilesUnder(const fs::path& folder) {
     return names;
 }
 
+// A folder of this process's own under the temporary folder, which other runs
+// on the machine share; removed with what it holds.
+class OwnTempFolder {
+public:
+    OwnTempFolder() {
+        std::string pattern =
+            (fs::path(testing::TempDir()) / "plexaru_generated_res.XXXXXX").string();
+        if (mkdtemp(pattern.data())) path_ = pattern;
+    }
+    ~OwnTempFolder() {
+        if (!path_.empty()) fs::remove_all(path_);
+    }
+    OwnTempFolder(const OwnTempFolder&) = delete;
+    OwnTempFolder& operator=(const OwnTempFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
 // The pictures are data made by a program; what is checked in must be what
 // the program makes today, or a change to it was not regenerated.
 TEST(GeneratedFiles, CheckedInFilesAreWhatTheGeneratorWritesNow) {
-    const fs::path fresh = fs::path(testing::TempDir()) / "plexaru_generated_res";
-    fs::remove_all(fresh);
+    const OwnTempFolder folder;
+    ASSERT_FALSE(folder.path().empty()) << "no folder of its own under " << testing::TempDir();
+    const fs::path& fresh = folder.path();
     picgen::GenerateResources(fresh);
     const auto names = FilesUnder(fresh);
     ASSERT_EQ(names.size(), 87u);  // 84 pictures, side picture, icon, script
@@ -44,7 +66,6 @@ TEST(GeneratedFiles, CheckedInFilesAreWhatTheGeneratorWritesNow) {
     for (const std::string& name : FilesUnder(kCheckedIn / "pictures"))
         if (!names.contains("pictures/" + name)) stale.insert(name);
     EXPECT_TRUE(stale.empty()) << "pictures/ holds files the generator no longer writes";
-    fs::remove_all(fresh);
 }
 
 // What the program reads must be the checked-in files without file header.
