@@ -3,14 +3,25 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <functional>
 
 namespace {
 
+// The registry compares names by their upper-case letters, so '_' and the
+// other signs between 'Z' and 'a' come after every letter. Only the ASCII
+// letters have cases here.
+unsigned char Upper(char c) {
+    return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
 bool SameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
+    return std::ranges::equal(a, b, [](char x, char y) { return Upper(x) == Upper(y); });
+}
+
+// The registry's listing order: by upper-case letters, a name before the
+// longer names it begins.
+bool ListedBefore(std::string_view a, std::string_view b) {
+    return std::ranges::lexicographical_compare(a, b, std::less{}, Upper, Upper);
 }
 
 // The parts of a backslash-separated path; empty parts are dropped.
@@ -86,7 +97,10 @@ MemoryKeyStore::Node& MemoryKeyStore::Create(std::string_view path) {
     for (std::string_view part : PartsOf(path)) {
         Node* child = Find(*node, part);
         if (!child) {
-            child = node->children.emplace_back(std::make_unique<Node>()).get();
+            const auto at = std::ranges::find_if(node->children, [part](const auto& sibling) {
+                return ListedBefore(part, sibling->name);
+            });
+            child = node->children.insert(at, std::make_unique<Node>())->get();
             child->name = part;
         }
         node = child;

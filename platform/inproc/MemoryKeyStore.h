@@ -12,8 +12,9 @@
 
 // A current user's key store kept in memory, with the registry's rules the
 // program meets: key and value names compare without case, values are raw
-// bytes whatever their type, and subkeys are listed in the order they were
-// added. The default value of a key is the value with the empty name.
+// bytes whatever their type, and subkeys are listed in the registry's order
+// (by their upper-case letters). The default value of a key is the value
+// with the empty name.
 class MemoryKeyStore : public KeyStore {
 public:
     MemoryKeyStore();

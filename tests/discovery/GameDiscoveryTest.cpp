@@ -7,10 +7,12 @@
 #include "platform/inproc/MemoryDrives.h"
 #include "platform/inproc/MemoryFileSystem.h"
 #include "platform/inproc/MemoryKeyStore.h"
+#include "tests/support/RegistryOrder.h"
 
 namespace {
 
 using testing::ElementsAre;
+using testing::ElementsAreArray;
 
 constexpr std::string_view kMakerKey = "Software\\Kordanex";
 
@@ -74,12 +76,22 @@ TEST_F(FindGameTest, RecognisesTheGameByTheStartOfItsKeyName) {
     }
 }
 
-TEST_F(FindGameTest, ChoosesTheFirstGameInListingOrder) {
-    AddGame("Velk 3", "E:\\Velk3\\Velk3.exe");
-    AddGame("Velk 2", "D:\\Games\\Velk\\Velk.exe");
+TEST_F(FindGameTest, ListsTheSubkeysInTheRegistrysOrder) {
+    for (std::string_view name : kNamesInCreationOrder) keys.AddKey(KeyPath(name));
+    keys.AddKey(KeyPath(kSameNameInOtherCase));
+    EXPECT_FALSE(Find());
+    const std::vector<std::string> listed(state.astrGameKeys.begin(),
+                                          state.astrGameKeys.begin() + state.nGameKeyCount);
+    EXPECT_THAT(listed, ElementsAreArray(kNamesInRegistryOrder));
+}
+
+TEST_F(FindGameTest, ChoosesTheFirstGameInTheRegistrysOrder) {
+    AddGame("Velk _", "F:\\Velk_\\Velk_.exe");
+    AddGame("Velk b", "E:\\Velkb\\Velkb.exe");
+    AddGame("Velk A", "D:\\Games\\Velk\\Velk.exe");
     ASSERT_TRUE(Find());
-    EXPECT_EQ(state.szGameKeyName.View(), "Velk 3");
-    EXPECT_EQ(state.szGameExeName.View(), "\\Velk3.exe");
+    EXPECT_EQ(state.szGameKeyName.View(), "Velk A");
+    EXPECT_EQ(state.szGameExeName.View(), "\\Velk.exe");
 }
 
 TEST_F(FindGameTest, PassesOverACandidateThatFailsALaterTest) {
@@ -171,8 +183,8 @@ TEST_F(FindGameTest, IsFalseWithoutTheMakerKeyOrAnyListedSubkey) {
 TEST_F(FindGameTest, ANameOf50CharactersEndsTheListing) {
     for (std::size_t length : {49u, 50u}) {
         MakerKeys world;
+        world.AddGame("Velk z", "D:\\Games\\Velk\\Velk.exe");  // listed after the long name
         world.AddGame("Velk " + std::string(length - 5, 'n'), "D:\\Games\\Long\\Velk.exe");
-        world.AddGame("Velk 2", "D:\\Games\\Velk\\Velk.exe");
         EXPECT_EQ(world.Find(), length == 49) << length;
         EXPECT_EQ(world.state.nGameKeyCount, length == 49 ? 2 : 0) << length;
     }
