@@ -1,7 +1,9 @@
 #include "platform/inproc/MemoryFileSystem.h"
 
 #include <algorithm>
-#include <cctype>
+#include <utility>
+
+#include "platform/inproc/WindowsPaths.h"
 
 class MemoryFileSystem::OpenFile : public File {
 public:
@@ -35,9 +37,14 @@ public:
     }
 
     IoStatus Close() override {
-        if (entry_) entry_->open = false;
-        entry_ = nullptr;
-        return {};
+        if (!entry_) return {};
+        Entry& entry = *std::exchange(entry_, nullptr);
+        entry.open = false;
+        const auto failure = owner_.closeFailures_.find(CaseFolded(entry.path));
+        if (failure == owner_.closeFailures_.end()) return {};
+        const IoStatus status = IoStatus::Failed(failure->second);
+        owner_.closeFailures_.erase(failure);
+        return status;
     }
 
 private:
@@ -46,36 +53,43 @@ private:
     std::size_t position_ = 0;
 };
 
-std::string MemoryFileSystem::Normalize(std::string_view path) {
-    std::string normalized;
-    for (char c : path) {
-        if (c == '\\' && !normalized.empty() && normalized.back() == '\\') continue;
-        normalized += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    if (normalized.size() > 1 && normalized.back() == '\\') normalized.pop_back();
-    return normalized;
-}
-
-std::string MemoryFileSystem::ParentOf(const std::string& normalized) {
-    const std::size_t separator = normalized.rfind('\\');
-    return separator == std::string::npos ? std::string() : normalized.substr(0, separator);
-}
-
-void MemoryFileSystem::AddFolder(std::string_view path) {
-    for (std::string folder = Normalize(path); !folder.empty(); folder = ParentOf(folder)) {
-        folders_.insert(folder);
-    }
-}
-
-void MemoryFileSystem::AddFile(std::string_view path, std::string_view bytes) {
-    const std::string normalized = Normalize(path);
-    AddFolder(ParentOf(normalized));
-    files_[normalized] = Entry{std::string(bytes)};
+std::string MemoryFileSystem::FullPathOf(std::string_view path) const {
+    return FullPath(path, currentFolder_);
 }
 
 MemoryFileSystem::Entry* MemoryFileSystem::Find(std::string_view path) {
-    const auto found = files_.find(Normalize(path));
+    const auto found = files_.find(CaseFolded(FullPathOf(path)));
     return found == files_.end() ? nullptr : &found->second;
+}
+
+const MemoryFileSystem::Entry* MemoryFileSystem::Find(std::string_view path) const {
+    return const_cast<MemoryFileSystem*>(this)->Find(path);
+}
+
+bool MemoryFileSystem::HasFolder(std::string_view fullPath) const {
+    return folders_.contains(CaseFolded(fullPath));
+}
+
+std::string MemoryFileSystem::AsSpelled(std::string_view fullPath) const {
+    const std::string_view parent = ParentFolder(fullPath);
+    const auto known = folders_.find(CaseFolded(parent));
+    if (known == folders_.end()) return std::string(fullPath);
+    return known->second + std::string(fullPath.substr(parent.size()));
+}
+
+void MemoryFileSystem::AddFolder(std::string_view path) {
+    const std::string full = FullPathOf(path);
+    if (HasFolder(full)) return;
+    if (const std::string_view parent = ParentFolder(full); !parent.empty()) AddFolder(parent);
+    folders_.emplace(CaseFolded(full), AsSpelled(full));
+}
+
+void MemoryFileSystem::AddFile(std::string_view path, std::string_view bytes) {
+    const std::string full = FullPathOf(path);
+    AddFolder(ParentFolder(full));
+    Entry& entry = files_[CaseFolded(full)];
+    entry = Entry{.path = entry.path.empty() ? AsSpelled(full) : entry.path,
+                  .bytes = std::string(bytes)};
 }
 
 void MemoryFileSystem::SetReadOnly(std::string_view path) { Find(path)->readOnly = true; }
@@ -84,33 +98,39 @@ void MemoryFileSystem::HoldOpen(std::string_view path) { Find(path)->open = true
 
 void MemoryFileSystem::FailReadsOf(std::string_view path) { Find(path)->failReads = true; }
 
+void MemoryFileSystem::FailCloseOf(std::string_view path, std::string systemMessage) {
+    closeFailures_.insert_or_assign(CaseFolded(FullPathOf(path)), std::move(systemMessage));
+}
+
 void MemoryFileSystem::FailWritesAfter(std::size_t bytes, std::string systemMessage) {
     writeBudget_ = bytes;
     writeFailureMessage_ = std::move(systemMessage);
 }
 
+void MemoryFileSystem::SetCurrentFolder(std::string_view path) {
+    currentFolder_ = FullPathOf(path);
+}
+
 std::optional<std::string> MemoryFileSystem::Contents(std::string_view path) const {
-    const auto found = files_.find(Normalize(path));
-    if (found == files_.end()) return std::nullopt;
-    return found->second.bytes;
+    const Entry* entry = Find(path);
+    if (!entry) return std::nullopt;
+    return entry->bytes;
 }
 
 std::vector<std::string> MemoryFileSystem::FileNames() const {
     std::vector<std::string> names;
-    for (const auto& [name, entry] : files_) names.push_back(name);
+    for (const auto& [key, entry] : files_) names.push_back(entry.path);
     return names;
 }
 
 std::unique_ptr<File> MemoryFileSystem::Open(std::string_view path, OpenMode mode) {
     // A path that ends in a separator names a folder, never a file.
-    if (path.ends_with('\\')) return nullptr;
-    const std::string normalized = Normalize(path);
-    Entry* entry = Find(normalized);
+    if (path.ends_with('\\') || path.ends_with('/')) return nullptr;
+    const std::string full = FullPathOf(path);
+    Entry* entry = Find(full);
     if (mode == OpenMode::CreateOrTruncate && !entry) {
-        if (folders_.contains(normalized) || !folders_.contains(ParentOf(normalized))) {
-            return nullptr;
-        }
-        entry = &files_[normalized];
+        if (HasFolder(full) || !HasFolder(ParentFolder(full))) return nullptr;
+        entry = &files_.try_emplace(CaseFolded(full), Entry{.path = AsSpelled(full)}).first->second;
     }
     const bool writing = mode != OpenMode::ReadExisting;
     if (!entry || entry->open || (writing && entry->readOnly)) return nullptr;

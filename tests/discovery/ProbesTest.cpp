@@ -7,6 +7,7 @@
 #include "platform/inproc/MemoryFileSystem.h"
 #include "platform/inproc/MemoryKeyStore.h"
 #include "state/SetupState.h"
+#include "tests/support/PathSpellings.h"
 
 namespace {
 
@@ -125,6 +126,20 @@ TEST_F(ProbeFileTest, IsFalseWithTheTextUntouchedWhenTheFileDoesNotOpen) {
          {"D:\\Games\\Missing.exe", "D:\\Games", "D:\\Games\\", "D:\\Games\\Held.exe"}) {
         EXPECT_FALSE(ProbeFile(files, text, path, 1)) << path;
         EXPECT_EQ(text, "untouched") << path;
+    }
+}
+
+TEST_F(ProbeFileTest, FindsTheFileWhereWindowsFindsIt) {
+    files.AddFile("D:\\Games\\Velk\\c0009.txt", "MZ");
+    files.AddFolder("D:\\Games\\Velk\\Other");
+    files.SetCurrentFolder("D:\\Games\\Velk");
+    for (const PathSpelling& spelling : SpellingsOfAFileIn("D:\\Games\\Velk")) {
+        std::string probed;
+        EXPECT_EQ(ProbeFile(files, probed, spelling.path, 2), spelling.sameFile)
+            << spelling.what << ": " << spelling.path;
+        if (spelling.sameFile) {
+            EXPECT_EQ(probed, "MZ") << spelling.what;
+        }
     }
 }
 

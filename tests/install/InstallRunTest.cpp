@@ -13,6 +13,8 @@ namespace {
 
 constexpr const char* kFolder = "C:\\Common\\Pictures";
 
+std::string PathOf(const std::string& name) { return std::string(kFolder) + "\\" + name; }
+
 // Remembers every file opened for writing, in order.
 class RecordingFiles : public FileSystem {
 public:
@@ -68,9 +70,6 @@ protected:
     InstallRunTest() {
         state.szPicturesFolder.Assign(kFolder);
         files.memory.AddFolder(kFolder);
-    }
-    static std::string PathOf(const std::string& name) {
-        return std::string(kFolder) + "\\" + name;
     }
 
     SetupState state;
@@ -179,21 +178,48 @@ TEST_F(InstallRunTest, GoesOnPastFilesThatCannotBeOpenedAndNamesThem) {
     EXPECT_EQ(files.memory.Contents(PathOf("c1109.txt"))->size(), 336u);
 }
 
-TEST_F(InstallRunTest, StopsAtAWriteErrorAndNamesTheFile) {
-    // Room for ten picture files and one catalog, then half of the next picture.
-    files.memory.FailWritesAfter(10 * 131328 + 336 + 65664,
-                                 "There is not enough space on the disk.");
-    const InstallReport report = installer.InstallAllPictures();
+TEST(InstallRunStopTest, StopsAtAWriteOrCloseErrorAndNamesTheFile) {
+    struct Case {
+        const char* what;
+        void (*fault)(MemoryFileSystem&);
+        std::size_t kept;  // bytes of the file that stopped the run
+    };
+    const Case cases[] = {
+        {"disk full",
+         [](MemoryFileSystem& files) {
+             // Room for ten picture files and one catalog, then half of the next picture.
+             files.FailWritesAfter(10 * 131328 + 336 + 65664,
+                                   "There is not enough space on the disk.");
+         },
+         65664},
+        {"close fails",
+         [](MemoryFileSystem& files) {
+             files.FailCloseOf(std::string(kFolder) + "\\pi0173velk",
+                               "There is not enough space on the disk.");
+         },
+         131328},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetupState state;
+        state.szPicturesFolder.Assign(kFolder);
+        RecordingFiles files;
+        files.memory.AddFolder(kFolder);
+        c.fault(files.memory);
+        RecordingResources resources{state};
+        RecordingInstaller installer{state, resources, files};
+        const InstallReport report = installer.InstallAllPictures();
 
-    ASSERT_TRUE(report.stoppedBy);
-    EXPECT_EQ(report.stoppedBy->fileName, "pi0173velk");
-    EXPECT_EQ(report.stoppedBy->systemMessage, "There is not enough space on the disk.");
-    EXPECT_EQ(report.writtenFiles, 11u);
-    EXPECT_EQ(state.nPicturesDone, 10);
-    EXPECT_EQ(installer.drawings.size(), 10u);
-    EXPECT_EQ(files.memory.Contents(PathOf("pi0173velk"))->size(), 65664u);
-    EXPECT_FALSE(files.memory.Contents(PathOf("c0109.txt")));
-    EXPECT_FALSE(files.memory.Contents(PathOf("pi0174velk")));
+        ASSERT_TRUE(report.stoppedBy);
+        EXPECT_EQ(report.stoppedBy->fileName, "pi0173velk");
+        EXPECT_EQ(report.stoppedBy->systemMessage, "There is not enough space on the disk.");
+        EXPECT_EQ(report.writtenFiles, 11u);
+        EXPECT_EQ(state.nPicturesDone, 10);
+        EXPECT_EQ(installer.drawings.size(), 10u);
+        EXPECT_EQ(files.memory.Contents(PathOf("pi0173velk"))->size(), c.kept);
+        EXPECT_FALSE(files.memory.Contents(PathOf("c0109.txt")));
+        EXPECT_FALSE(files.memory.Contents(PathOf("pi0174velk")));
+    }
 }
 
 TEST_F(InstallRunTest, StopsAtAWriteErrorInACatalogBeforeTheNextCategory) {

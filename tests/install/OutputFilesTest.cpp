@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "install/OutputFiles.h"
 #include "platform/inproc/MemoryFileSystem.h"
@@ -65,12 +66,44 @@ TEST_F(OutputFilesTest, RefusesAPathLongerThan259Characters) {
     EXPECT_EQ(Write(name, "abc", fits + "g").status, WriteStatus::Skipped);
 }
 
-TEST_F(OutputFilesTest, AShortWriteFailsWithTheSystemsMessageAndKeepsWhatArrived) {
-    files.FailWritesAfter(2, "There is not enough space on the disk.");
-    const WriteResult result = Write("c0009.txt", "abc");
-    EXPECT_EQ(result.status, WriteStatus::Failed);
-    EXPECT_EQ(result.systemMessage, "There is not enough space on the disk.");
-    EXPECT_EQ(files.Contents("D:\\Pics\\c0009.txt"), "ab");
+TEST_F(OutputFilesTest, AShortWriteOrAFailedCloseFailsWithTheSystemsMessageAndKeepsWhatArrived) {
+    struct Case {
+        const char* what;
+        void (*fault)(MemoryFileSystem&);
+        std::string message;
+        std::string kept;
+    };
+    const Case cases[] = {
+        {"short write",
+         [](MemoryFileSystem& f) {
+             f.FailWritesAfter(2, "There is not enough space on the disk.");
+         },
+         "There is not enough space on the disk.", "ab"},
+        {"failed close",
+         [](MemoryFileSystem& f) {
+             f.FailCloseOf("D:\\Pics\\c0009.txt",
+                           "The specified network name is no longer available.");
+         },
+         "The specified network name is no longer available.", "abc"},
+    };
+    for (const Case& c : cases) {
+        MemoryFileSystem fresh;
+        fresh.AddFolder("D:\\Pics");
+        c.fault(fresh);
+        const WriteResult result = WriteOutputFile({fresh, "D:\\Pics"}, "c0009.txt", Bytes("abc"));
+        EXPECT_EQ(result.status, WriteStatus::Failed) << c.what;
+        EXPECT_EQ(result.systemMessage, c.message) << c.what;
+        EXPECT_EQ(fresh.Contents("D:\\Pics\\c0009.txt"), c.kept) << c.what;
+    }
+}
+
+TEST_F(OutputFilesTest, AnExistingFileKeepsItsNameAndANewOneIsNamedAsJoined) {
+    files.AddFile("D:\\Pics\\C0009.TXT", "old");
+    EXPECT_EQ(Write("c0009.txt", "abc").status, WriteStatus::Written);
+    EXPECT_EQ(Write("pi0070velk", "abc", "D:\\PICS\\").status, WriteStatus::Written);
+    EXPECT_EQ(files.FileNames(),
+              (std::vector<std::string>{"D:\\Pics\\C0009.TXT", "D:\\Pics\\pi0070velk"}));
+    EXPECT_EQ(files.Contents("d:\\pics\\c0009.txt"), "abc");
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ protected:
 
     // The files in the pictures folder.
     std::size_t PicturesFileCount() const {
-        const std::string prefix = "d:\\kordanex\\pictures\\";
+        const std::string prefix = std::string(InstalledGame::kPicturesFolder) + "\\";
         std::size_t count = 0;
         for (const std::string& name : game.files.FileNames()) count += name.starts_with(prefix);
         return count;
