@@ -4,6 +4,7 @@
 
 #include "discovery/Probes.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "tests/support/PathSpellings.h"
 #include "tests/win32/TempFolder.h"
 
 namespace {
@@ -50,6 +51,58 @@ TEST_F(Win32FileSystemTest, ProbesOnlyFilesThatOpenForReadingWithoutSharing) {
             EXPECT_EQ(text, std::string("MZ").substr(0, c.count));
         }
     }
+}
+
+// The process's current folder for one test.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& path) {
+        GetCurrentDirectoryA(MAX_PATH, previous_);
+        EXPECT_TRUE(SetCurrentDirectoryA(path.c_str())) << path;
+    }
+    ~CurrentFolder() { SetCurrentDirectoryA(previous_); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    char previous_[MAX_PATH] = {};
+};
+
+TEST_F(Win32FileSystemTest, FindsTheFileWhereverItsPathLeads) {
+    folder.Write("c0009.txt", "MZ");
+    folder.CreateFolder("Other");
+    const CurrentFolder current(folder.path());
+    for (const PathSpelling& spelling : SpellingsOfAFileIn(folder.path())) {
+        std::string probed;
+        EXPECT_EQ(ProbeFile(files, probed, spelling.path, 2), spelling.sameFile)
+            << spelling.what << ": " << spelling.path;
+        if (spelling.sameFile) {
+            EXPECT_EQ(probed, "MZ") << spelling.what;
+        }
+    }
+}
+
+// The name a file has in its folder, as the folder lists it.
+std::string ListedName(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return "(missing)";
+    FindClose(search);
+    return found.cFileName;
+}
+
+TEST_F(Win32FileSystemTest, AnExistingFileKeepsItsNameAndANewOneIsNamedAsJoined) {
+    folder.Write("C0009.TXT", "old");
+    for (const std::string& path : {folder / "c0009.txt", folder.path() + "\\\\pi0070velk"}) {
+        std::unique_ptr<File> file = files.Open(path, OpenMode::WriteExisting);
+        if (!file) file = files.Open(path, OpenMode::CreateOrTruncate);
+        ASSERT_TRUE(file) << path;
+        EXPECT_TRUE(file->Write(Bytes("abc")));
+        EXPECT_TRUE(file->Close());
+    }
+    EXPECT_EQ(ListedName(folder / "c0009.txt"), "C0009.TXT");
+    EXPECT_EQ(ListedName(folder / "PI0070VELK"), "pi0070velk");
+    EXPECT_EQ(folder.Read("c0009.txt"), "abc");
 }
 
 TEST_F(Win32FileSystemTest, AnOpenFileIsSharedWithNobodyUntilItCloses) {

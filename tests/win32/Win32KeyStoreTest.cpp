@@ -8,9 +8,23 @@
 #include "discovery/Probes.h"
 #include "platform/win32/Win32KeyStore.h"
 #include "state/SetupState.h"
+#include "tests/support/RegistryOrder.h"
 #include "tests/win32/TestKeys.h"
 
 namespace {
+
+using namespace std::string_literals;
+
+// Wine lists subkeys by their lower-case letters, so the signs between 'Z'
+// and 'a' come before the letters there; elsewhere it agrees with Windows.
+constexpr std::array<std::string_view, kNamesInRegistryOrder.size()> kNamesInWineOrder = {
+    "Velk",   "Velk 1.2", "Velk 10", "Velk 2", "velk 3", "Velk _",
+    "Velk `", "Velk a",   "Velk B",  "velk c", "Velk Z", "Velk {",
+};
+
+bool UnderWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
 
 class Win32KeyStoreTest : public testing::Test {
 protected:
@@ -61,6 +75,51 @@ TEST_F(Win32KeyStoreTest, ReadRegistryStringDeliversTheBytesBeforeTheFirstZero) 
     EXPECT_EQ(path.View(), "D:\\Games\\Velk");
 }
 
+TEST_F(Win32KeyStoreTest, ReadRegistryStringDeliversOtherStringTypesAsStored) {
+    struct Case {
+        const char* name;
+        DWORD type;
+        std::string data;
+        std::string delivered;
+    };
+    const Case cases[] = {
+        {"Expandable", REG_EXPAND_SZ, "%SystemDrive%\\Pics\0"s,
+         "%SystemDrive%\\Pics"},  // not expanded
+        {"Several", REG_MULTI_SZ, "C:\\One\0C:\\Two\0\0"s, "C:\\One"},
+        {"Unterminated", REG_SZ, "D:\\Games\\Velk", "D:\\Games\\Velk"},
+    };
+    for (const Case& c : cases) keys.SetValue("Game", c.name, c.type, c.data);
+    for (const Case& c : cases) {
+        PathBuffer path;
+        EXPECT_TRUE(ReadRegistryString(store, keys.Path("Game"), c.name, path)) << c.name;
+        EXPECT_EQ(path.View(), c.delivered) << c.name;
+    }
+}
+
+// The locale gives the system's ANSI code page: Cyrillic in ru_RU, Western
+// European otherwise. The test programs run under both.
+TEST_F(Win32KeyStoreTest, ACyrillicValueWrittenWideReadsInTheAnsiCodePage) {
+    char locale[64] = {};
+    GetEnvironmentVariableA("LANG", locale, sizeof locale);
+    const bool russian = std::string_view(locale).starts_with("ru_RU");
+    ASSERT_EQ(GetACP(), russian ? 1251u : 1252u) << "LANG=" << locale;
+
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, keys.Path("").c_str(), 0, KEY_SET_VALUE, &key),
+              ERROR_SUCCESS);
+    const std::wstring folder =
+        L"D:\\\u0418\u0433\u0440\u044B\\\u0412\u0435\u043B\u043A";  // D:\Игры\Велк
+    EXPECT_EQ(
+        RegSetValueExW(key, L"Pictures", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t))),
+        ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    PathBuffer path;
+    ASSERT_TRUE(ReadRegistryString(store, keys.Path(""), "Pictures", path));
+    EXPECT_EQ(path.View(), russian ? "D:\\\xC8\xE3\xF0\xFB\\\xC2\xE5\xEB\xEA" : "D:\\????\\????");
+}
+
 TEST_F(Win32KeyStoreTest, AKeyThatRefusesFullAccessStillOpensForListing) {
     keys.SetString("Game", "Directory", "D:\\Games\\Velk");
     keys.AllowOnlyReading("Game");
@@ -95,6 +154,20 @@ TEST_F(Win32KeyStoreTest, ListsSubkeyNamesThatFitTheBufferInAStableOrder) {
         again.emplace_back(name.data());
     }
     EXPECT_EQ(again, names);
+}
+
+TEST_F(Win32KeyStoreTest, ListsSubkeysInTheRegistrysOrderWhateverTheOrderTheyWereCreatedIn) {
+    for (std::string_view name : kNamesInCreationOrder) keys.CreateKey(name);
+    keys.CreateKey(kSameNameInOtherCase);
+    const std::unique_ptr<RegistryKey> maker = store.Open(keys.Path(""));
+    ASSERT_TRUE(maker);
+    std::vector<std::string> names;
+    std::array<char, 50> name{};
+    for (std::uint32_t index = 0; maker->EnumerateSubkey(index, name); ++index) {
+        names.emplace_back(name.data());
+    }
+    const auto& order = UnderWine() ? kNamesInWineOrder : kNamesInRegistryOrder;
+    EXPECT_EQ(names, std::vector<std::string>(order.begin(), order.end()));
 }
 
 TEST_F(Win32KeyStoreTest, ANameOf50CharactersDoesNotFitTheBuffer) {
