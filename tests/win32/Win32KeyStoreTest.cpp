@@ -38,6 +38,17 @@ protected:
         return std::string(reinterpret_cast<const char*>(data.data()), size);
     }
 
+    // The names of the test key's subkeys, in the order the store lists them.
+    std::vector<std::string> ListedSubkeys() {
+        std::vector<std::string> names;
+        const std::unique_ptr<RegistryKey> parent = store.Open(keys.Path(""));
+        std::array<char, 50> name{};
+        for (std::uint32_t index = 0; parent && parent->EnumerateSubkey(index, name); ++index) {
+            names.emplace_back(name.data());
+        }
+        return names;
+    }
+
     TestKeys keys;
     Win32KeyStore store;
 };
@@ -140,34 +151,17 @@ TEST_F(Win32KeyStoreTest, ListsSubkeyNamesThatFitTheBufferInAStableOrder) {
     const std::string longest(49, 'n');
     for (const char* name : {"Velk 2", "CommonFiles", "Velk 1.1"}) keys.CreateKey(name);
     keys.CreateKey(longest);
-    const std::unique_ptr<RegistryKey> maker = store.Open(keys.Path(""));
-    ASSERT_TRUE(maker);
-    std::vector<std::string> names;
-    std::array<char, 50> name{};
-    for (std::uint32_t index = 0; maker->EnumerateSubkey(index, name); ++index) {
-        names.emplace_back(name.data());
-    }
+    const std::vector<std::string> names = ListedSubkeys();
     EXPECT_EQ(names.size(), 4u);
     EXPECT_NE(std::ranges::find(names, longest), names.end());
-    std::vector<std::string> again;
-    for (std::uint32_t index = 0; maker->EnumerateSubkey(index, name); ++index) {
-        again.emplace_back(name.data());
-    }
-    EXPECT_EQ(again, names);
+    EXPECT_EQ(ListedSubkeys(), names);
 }
 
 TEST_F(Win32KeyStoreTest, ListsSubkeysInTheRegistrysOrderWhateverTheOrderTheyWereCreatedIn) {
     for (std::string_view name : kNamesInCreationOrder) keys.CreateKey(name);
     keys.CreateKey(kSameNameInOtherCase);
-    const std::unique_ptr<RegistryKey> maker = store.Open(keys.Path(""));
-    ASSERT_TRUE(maker);
-    std::vector<std::string> names;
-    std::array<char, 50> name{};
-    for (std::uint32_t index = 0; maker->EnumerateSubkey(index, name); ++index) {
-        names.emplace_back(name.data());
-    }
     const auto& order = UnderWine() ? kNamesInWineOrder : kNamesInRegistryOrder;
-    EXPECT_EQ(names, std::vector<std::string>(order.begin(), order.end()));
+    EXPECT_EQ(ListedSubkeys(), std::vector<std::string>(order.begin(), order.end()));
 }
 
 TEST_F(Win32KeyStoreTest, ANameOf50CharactersDoesNotFitTheBuffer) {
