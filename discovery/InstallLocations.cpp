@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "discovery/FreeSpaceDigits.h"
 #include "discovery/GameDiscovery.h"
 #include "discovery/LanguageChoice.h"
 #include "discovery/PicturesFolder.h"
@@ -11,9 +12,6 @@
 namespace {
 
 constexpr std::uint32_t kDriveCBit = 1u << 2;
-
-// Exact for any three 32-bit inputs: a drive with terabytes free must not wrap.
-__extension__ using FreeBytes = unsigned __int128;
 
 bool IsMeasured(unsigned driveType) {
     enum : unsigned { Unknown = 0, Removable = 2, Fixed = 3, Remote = 4, RamDisk = 6 };
@@ -29,15 +27,6 @@ bool IsMeasured(unsigned driveType) {
     }
 }
 
-std::string DecimalText(FreeBytes value) {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + int(value % 10)));
-        value /= 10;
-    } while (value != 0);
-    return digits;
-}
-
 std::string FreeSpaceText(Drives& drives, std::string_view executablePath) {
     if (executablePath.empty()) return "0";
     const char letter = executablePath.front();
@@ -48,8 +37,8 @@ std::string FreeSpaceText(Drives& drives, std::string_view executablePath) {
     if (!(drives.LogicalDrives() & kDriveCBit)) return "0";
     const std::optional<DiskFreeSpace> space = drives.FreeSpace(root);
     if (!space) return "0";
-    return DecimalText(FreeBytes{space->freeClusters / 1000} * space->sectorsPerCluster *
-                       space->bytesPerSector);
+    // Exact: a drive with terabytes free must not wrap.
+    return FreeSpaceDigits(*space);
 }
 
 }  // namespace
