@@ -30,7 +30,7 @@ cleanup() {
 trap cleanup EXIT
 copy_prefix build/windows/wine/template "$prefix"
 start_display "$prefix.xvfb.log"
-WINEPREFIX=$prefix "$WINE64" "$bin/e2e_driver.exe" measure "$(windows_path "$bin/setup.exe")" \
+WINEPREFIX=$prefix "$(wine_loader "$bin/e2e_driver.exe")" "$bin/e2e_driver.exe" measure "$(windows_path "$bin/setup.exe")" \
     "$(windows_path res/pictures)" "$rounds" >"$prefix.log" 2>/dev/null </dev/null
 install=$(sed -n 's/^install, Install to finished layout: //p' "$prefix.log")
 writes=$(sed -n 's/^plain writes of the same 96 files: //p' "$prefix.log")

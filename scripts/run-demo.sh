@@ -57,7 +57,7 @@ else
     echo "the setup window is open on $DISPLAY; the demo ends when you close it"
 fi
 status=0
-WINEPREFIX=$prefix "$WINE64" "$bin/e2e_driver.exe" demo "$language" \
+WINEPREFIX=$prefix "$(wine_loader "$bin/e2e_driver.exe")" "$bin/e2e_driver.exe" demo "$language" \
     "$(windows_path "$bin/setup.exe")" "$(windows_path "$output")" "$mode" \
     >"$output/driver.log" 2>"$output/wine.log" </dev/null || status=$?
 bmp_to_png "$output"

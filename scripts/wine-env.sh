@@ -3,10 +3,36 @@
 # virtual display of their own, and Wine's output sent to files (wineserver
 # outlives each call and would keep an inherited pipe open).
 
-WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
 export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 wine_env_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# The exit status by which a test tells ctest it was skipped.
+WINE_TEST_SKIPPED=77
+
+# wine_loader PROGRAM: the Wine loader for the program's architecture, read
+# from its PE header (machine 014c is i386): the 32-bit one from wine32, or
+# the 64-bit one. Both run in the same prefix.
+wine_loader() {
+    local header machine
+    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+    machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ')
+    if [ "$machine" = 014c ]; then
+        echo /usr/lib/wine/wine
+    else
+        echo /usr/lib/wine/wine64
+    fi
+}
+
+# skip_unless_runnable PROGRAM: ends the script as skipped, saying why, when
+# the program is 32-bit and the machine runs no 32-bit programs.
+skip_unless_runnable() {
+    if [ "$(wine_loader "$1")" = /usr/lib/wine/wine ] && ! "$wine_env_scripts/runs-32bit.sh"; then
+        echo "skipped: $(basename "$1") is a 32-bit program, and this machine runs no 32-bit" \
+            "programs (its kernel has no IA-32 emulation), so Wine's 32-bit half cannot start"
+        exit "$WINE_TEST_SKIPPED"
+    fi
+}
 
 # copy_prefix TEMPLATE DEST: a scratch prefix copied from the shared one,
 # which is initialised first if it is missing. Copying takes about a second,

@@ -7,6 +7,13 @@ set -euo pipefail
 scenario=$1 setup_exe=$2 driver_exe=$3 bitmaps=$4 output=$6
 template=$(realpath -m "$5")  # Wine takes only an absolute WINEPREFIX
 source "$(dirname "$0")/../../scripts/wine-env.sh"
+skip_unless_runnable "$driver_exe"
+# Wine takes the system's ANSI code page from the locale: a Western system
+# (1252) unless the scenario's name starts with another code page.
+case $scenario in
+    cp1251-*) export LC_ALL=ru_RU.UTF-8 ;;
+    *) export LC_ALL=en_US.UTF-8 ;;
+esac
 
 mkdir -p "$(dirname "$template")"
 work=$(mktemp -d "$(dirname "$template")/$scenario.XXXXXX")
@@ -24,7 +31,7 @@ start_display "$work/xvfb.log"
 rm -rf "$output"
 mkdir -p "$output"
 status=0
-WINEPREFIX=$work/prefix timeout -k 10 240 "$WINE64" "$driver_exe" scenario "$scenario" \
+WINEPREFIX=$work/prefix timeout -k 10 240 "$(wine_loader "$driver_exe")" "$driver_exe" scenario "$scenario" \
     "$(windows_path "$setup_exe")" "$(windows_path "$bitmaps")" "$(windows_path "$output")" \
     >"$output/driver.log" 2>"$output/wine.log" </dev/null || status=$?
 bmp_to_png "$output"

@@ -7,6 +7,7 @@ set -euo pipefail
 template=$1 program=$2
 shift 2
 source "$(dirname "$0")/../../scripts/wine-env.sh"
+skip_unless_runnable "$program"
 
 mkdir -p "$(dirname "$template")"
 work=$(mktemp -d "$(dirname "$template")/run.XXXXXX")
@@ -18,7 +19,7 @@ trap cleanup EXIT
 
 copy_prefix "$template" "$work/prefix"
 status=0
-WINEPREFIX=$work/prefix timeout -k 10 240 "$WINE64" "$program" "$@" \
+WINEPREFIX=$work/prefix timeout -k 10 240 "$(wine_loader "$program")" "$program" "$@" \
     >"$work/output.log" 2>"$work/wine.log" </dev/null || status=$?
 cat "$work/output.log"
 if [ "$status" -ne 0 ]; then

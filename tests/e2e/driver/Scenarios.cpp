@@ -10,6 +10,7 @@
 
 #include "tests/e2e/driver/AboutBox.h"
 #include "tests/e2e/driver/Closing.h"
+#include "tests/e2e/driver/DriveFiles.h"
 #include "tests/e2e/driver/Files.h"
 #include "tests/e2e/driver/HostileScenarios.h"
 #include "tests/e2e/driver/Layouts.h"
@@ -24,17 +25,29 @@
 
 namespace {
 
+constexpr const wchar_t* kDriveC = L"C:";
+
+const SampleGame kCyrillicGame = {
+    .folder = L"C:\\Игры\\Велк Кинг",
+    .executable = L"C:\\Игры\\Велк Кинг\\Velk.exe",
+    .pictures = L"C:\\Корданекс\\Картинки",
+};
+
 struct GameScenario {
     std::string_view name;
     char languageDigit;
     const LanguageTexts& texts;
     TextRule result;             // the text that replaces the introduction
-    std::wstring heldFile;       // an existing picture file another program holds open
+    std::wstring heldFile{};     // an existing picture file another program holds open
     bool captureDuring = false;  // a screenshot of the run in progress
     // The About box opened from the system menu before or after the run.
     std::optional<AboutCloser> aboutBefore = std::nullopt;
     std::optional<AboutCloser> aboutAfter = std::nullopt;
     const CloseWay* finishedClose = nullptr;  // else the Exit button
+    SampleGame game{};           // where the game and its pictures folder lie
+    UINT codePage = 0;           // the system's ANSI code page the scenario needs, if any
+    std::wstring shownFolder{};  // the folder line, where it is not the folder's own name
+    bool folderNameable = true;  // false: the code page cannot name it, nothing is written
 };
 
 // Between them the finished layouts close in every way.
@@ -57,6 +70,23 @@ std::vector<GameScenario> GameScenarios() {
          kEnglish,
          {TextRule::Kind::Contains, L"incomplete", L"pi0573velk"},
          L"pi0573velk"},
+        // A Russian system: Cyrillic folders in the registry and on disk.
+        {.name = "cp1251-cyrillic-folders",
+         .languageDigit = '4',
+         .texts = kRussian,
+         .result = Exactly(kRussian.success),
+         .game = kCyrillicGame,
+         .codePage = 1251},
+        // The same pictures folder on a Western system, whose "A" functions
+        // turn its name into question marks: every file is reported unwritten.
+        {.name = "cp1252-cyrillic-pictures",
+         .languageDigit = '1',
+         .texts = kEnglish,
+         .result = {TextRule::Kind::Contains, L"incomplete", L" and 88 more."},
+         .game = {.pictures = kCyrillicGame.pictures},
+         .codePage = 1252,
+         .shownFolder = L"C:\\?????????\\????????",
+         .folderNameable = false},
     };
 }
 
@@ -167,7 +197,12 @@ double Install(const SetupProcess& setup, HWND dialog, const DriverPaths* paths,
 
 int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
     Report report;
-    const SampleGame game;
+    const SampleGame& game = scenario.game;
+    if (scenario.codePage != 0) {
+        report.Check(GetACP() == scenario.codePage,
+                     "system ANSI code page " + std::to_string(scenario.codePage),
+                     std::to_wstring(GetACP()));
+    }
     report.Check(StageGame(game, scenario.languageDigit), "sample game staged");
     const auto references = LoadReferences(paths.bitmaps, report);
     const std::vector<unsigned char> heldBytes = {'h', 'e', 'l', 'd'};
@@ -177,6 +212,7 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
         report.Check(held->Held(), "picture file held open without sharing");
     }
 
+    const DriveFiles filesBefore = FilesUnder(kDriveC);
     SetupProcess setup(paths.setupExe);
     report.Check(setup.Started(), "setup.exe started", paths.setupExe);
     const HWND dialog = setup.FindDialog(kWindowTimeoutMs);
@@ -186,7 +222,9 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
         return report.Failures();
     }
     report.Check(setup.Settle(dialog), "window idle after start");
-    CheckWindow(dialog, NormalLayout(scenario.texts, game.pictures), report);
+    const std::wstring& folderLine =
+        scenario.shownFolder.empty() ? game.pictures : scenario.shownFolder;
+    CheckWindow(dialog, NormalLayout(scenario.texts, folderLine), report);
     CheckScreen(dialog, {true, &references->side, nullptr}, paths, L"before", report);
     CheckSystemMenuEntry(dialog, report);
     if (scenario.aboutBefore) {
@@ -205,7 +243,7 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
                  "finished layout shown after Install; Esc, the close box and Alt+F4 during the "
                  "run closed nothing");
     report.Check(setup.Settle(dialog), "window idle after the installation");
-    const bool complete = scenario.heldFile.empty();
+    const bool complete = scenario.heldFile.empty() && scenario.folderNameable;
     CheckWindow(dialog, FinishedLayout(scenario.texts, scenario.result, complete), report);
     if (!complete) {
         RECT overlap{};
@@ -221,8 +259,10 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
     }
 
     held.reset();
-    CheckOutputFiles(game.pictures, ExpectedOutputFiles(references->pictures), scenario.heldFile,
-                     heldBytes, report);
+    CheckOutputFiles(game.pictures,
+                     scenario.folderNameable ? ExpectedOutputFiles(references->pictures)
+                                             : std::vector<ExpectedFile>{},
+                     scenario.heldFile, heldBytes, report);
     if (scenario.finishedClose != nullptr) {
         scenario.finishedClose->press(dialog);
         report.Check(setup.WaitEnded(kExitTimeoutMs),
@@ -231,6 +271,7 @@ int RunGameScenario(const GameScenario& scenario, const DriverPaths& paths) {
         report.Check(setup.PressUntilEnded(dialog, kCancel, kExitTimeoutMs),
                      "Exit ends the program");
     }
+    CheckNothingWrittenElsewhere(kDriveC, filesBefore, game.pictures, report);
     report.PrintSummary(scenario.name);
     return report.Failures();
 }
