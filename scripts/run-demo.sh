@@ -30,13 +30,18 @@ if [[ -z ${DISPLAY:-} || (${DISPLAY} =~ ^:([0-9]+) && ! -S /tmp/.X11-unix/X${BAS
 fi
 
 scripts/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target setup e2e_driver
+preset=windows
+if ! scripts/runs-32bit.sh; then
+    preset=windows-x64
+    echo "this machine runs no 32-bit programs: the demo runs the 64-bit variant of setup.exe"
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target setup e2e_driver
 
 source scripts/wine-env.sh
-bin=build/windows/bin
+bin=build/$preset/bin
 output=build/demo/$language
-prefix=$PWD/build/windows/wine/demo-$language  # Wine takes only an absolute WINEPREFIX
+prefix=$PWD/build/$preset/wine/demo-$language  # Wine takes only an absolute WINEPREFIX
 cleanup() {
     stop_wine "$prefix"
     stop_display
@@ -45,7 +50,7 @@ cleanup() {
 trap cleanup EXIT
 
 echo "preparing a scratch Wine prefix (the first time takes a few seconds more)"
-copy_prefix build/windows/wine/template "$prefix"
+copy_prefix "build/$preset/wine/template" "$prefix"
 rm -rf "$output"
 mkdir -p "$output"
 mode=interactive
