@@ -4,7 +4,15 @@
 
 namespace {
 
-void AddFilesUnder(const std::wstring& folder, DriveFiles& files) {
+// The system's folder holds Wine's own files, which a program under test
+// never names; leaving it out keeps the listing short.
+std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    GetWindowsDirectoryW(folder, MAX_PATH);
+    return folder;
+}
+
+void AddFilesUnder(const std::wstring& folder, const std::wstring& skipped, DriveFiles& files) {
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
@@ -13,7 +21,7 @@ void AddFilesUnder(const std::wstring& folder, DriveFiles& files) {
         if (name == L"." || name == L"..") continue;
         const std::wstring path = folder + L"\\" + name;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            AddFilesUnder(path, files);
+            if (_wcsicmp(path.c_str(), skipped.c_str()) != 0) AddFilesUnder(path, skipped, files);
         } else {
             const auto high = [](DWORD part) {
                 return static_cast<unsigned long long>(part) << 32;
@@ -30,7 +38,7 @@ void AddFilesUnder(const std::wstring& folder, DriveFiles& files) {
 
 DriveFiles FilesUnder(const std::wstring& folder) {
     DriveFiles files;
-    AddFilesUnder(folder, files);
+    AddFilesUnder(folder, SystemFolder(), files);
     return files;
 }
 

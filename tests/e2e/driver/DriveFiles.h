@@ -5,9 +5,9 @@
 
 #include "tests/e2e/driver/Report.h"
 
-// Every file under a folder and its subfolders, by full path, with its size
-// and last write time: taken before and after a run, it shows what the run
-// wrote.
+// Every file under a folder and its subfolders but the system's folder, by
+// full path, with its size and last write time: taken before and after a
+// run, it shows what the run wrote.
 struct FileStamp {
     unsigned long long size = 0;
     unsigned long long written = 0;
