@@ -1,5 +1,7 @@
 #include "install/PictureSurface.h"
 
+#include "install/PlaneConversion.h"
+
 namespace {
 
 constexpr std::size_t kHeaderSize = 40;
@@ -39,39 +41,35 @@ bool IsPictureBitmap(std::span<const std::byte> dib) {
 }  // namespace
 
 bool PictureSurface::MakeCurrent(std::span<const std::byte> dib) {
-    hasPicture_ = false;
+    dib_ = {};
     if (!exists_ || !IsPictureBitmap(dib)) return false;
-    if (!planes_) planes_ = std::make_unique_for_overwrite<std::byte[]>(3 * kPlaneSize);
-
-    // Colour-table entries are blue, green, red, unused: 0x00RRGGBB read as one.
-    std::uint32_t colours[kColourCount];
-    for (std::size_t i = 0; i < kColourCount; ++i) {
-        colours[i] = ReadLittleEndian(dib, kHeaderSize + 4 * i, 3);
-    }
-    std::byte* red = planes_.get();
-    std::byte* green = red + kPlaneSize;
-    std::byte* blue = green + kPlaneSize;
-    for (std::size_t y = 0; y < kHeight; ++y) {
-        const std::byte* storedRow = dib.data() + kPixelOffset + (kHeight - 1 - y) * kWidth;
-        const std::size_t rowStart = y * kWidth;
-        for (std::size_t x = 0; x < kWidth; ++x) {
-            const std::uint32_t colour = colours[std::to_integer<std::size_t>(storedRow[x])];
-            red[rowStart + x] = std::byte(colour >> 16);
-            green[rowStart + x] = std::byte(colour >> 8);
-            blue[rowStart + x] = std::byte(colour);
-        }
-    }
-    hasPicture_ = true;
+    dib_ = dib;
     return true;
+}
+
+std::uint32_t PictureSurface::ColourEntry(int x, int y) const {
+    const std::size_t storedRow = std::size_t(kHeight - 1 - y);
+    const auto index =
+        std::to_integer<std::size_t>(dib_[kPixelOffset + storedRow * kWidth + std::size_t(x)]);
+    // Colour-table entries are blue, green, red, unused: 0x00RRGGBB read as one.
+    return ReadLittleEndian(dib_, kHeaderSize + 4 * index, 3);
+}
+
+std::uint32_t PictureSurface::GetPixel(int x, int y) const {
+    const std::uint32_t colour = ColourEntry(x, y);
+    return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+}
+
+void PictureSurface::CopyPlanes(std::span<std::byte> planes) const {
+    ConvertToPlanes(dib_.subspan(kHeaderSize, 4 * kColourCount),
+                    dib_.subspan(kPixelOffset, kPlaneSize), planes);
 }
 
 PictureSurface::Thumbnail PictureSurface::ThumbnailPixels() const {
     Thumbnail pixels{};
     for (int y = 0; y < kThumbnailSize; ++y) {
         for (int x = 0; x < kThumbnailSize; ++x) {
-            const std::uint32_t colour = GetPixel(x, y);
-            pixels[std::size_t(y * kThumbnailSize + x)] =
-                (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+            pixels[std::size_t(y * kThumbnailSize + x)] = ColourEntry(x, y);
         }
     }
     return pixels;

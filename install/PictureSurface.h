@@ -3,13 +3,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <span>
 
-// The off-screen surface that holds the current picture. It keeps the pixels
-// as separate red, green and blue planes, top row first: every pixel reads as
-// its exact colour-table entry, and the planes are already the game's picture
-// file.
+// The off-screen surface that holds the current picture: the embedded bitmap
+// itself, where the program's resources keep it, read without a copy. Every
+// pixel reads as its exact colour-table entry.
 class PictureSurface {
 public:
     static constexpr int kWidth = 912;
@@ -20,31 +18,25 @@ public:
     void Create() { exists_ = true; }
     void Release() {
         exists_ = false;
-        hasPicture_ = false;
-        planes_.reset();
+        dib_ = {};
     }
     bool Exists() const { return exists_; }
-    bool HasPicture() const { return hasPicture_; }
+    bool HasPicture() const { return !dib_.empty(); }
 
     // Makes the bitmap (a DIB without file header: 912 x 48, 8 bits, 256
     // colours, uncompressed, bottom-up) the current picture, replacing the
-    // previous one. False, with no picture, when the surface does not exist or
-    // the bytes are not such a bitmap.
+    // previous one. Its bytes must stay in place while it is current, as the
+    // program's resources do. False, with no picture, when the surface does
+    // not exist or the bytes are not such a bitmap.
     bool MakeCurrent(std::span<const std::byte> dib);
 
     // The colour of pixel (x, y), y 0 at the top: red in the lowest byte,
     // then green, then blue.
-    std::uint32_t GetPixel(int x, int y) const {
-        const std::size_t at = std::size_t(y) * kWidth + std::size_t(x);
-        return std::to_integer<std::uint32_t>(planes_[at]) |
-               std::to_integer<std::uint32_t>(planes_[kPlaneSize + at]) << 8 |
-               std::to_integer<std::uint32_t>(planes_[2 * kPlaneSize + at]) << 16;
-    }
+    std::uint32_t GetPixel(int x, int y) const;
 
-    // The red, green and blue planes of 48 rows of 912 bytes, top row first.
-    std::span<const std::byte> Planes() const {
-        return {planes_.get(), hasPicture_ ? 3 * kPlaneSize : 0};
-    }
+    // Fills 3 x kPlaneSize bytes with the red, green and blue planes of 48
+    // rows of 912 bytes, top row first: the game's picture file.
+    void CopyPlanes(std::span<std::byte> planes) const;
 
     // The top-left square as 0x00RRGGBB, top row first: the layout of a
     // 32-bit device-independent bitmap, for drawing the thumbnail.
@@ -52,7 +44,9 @@ public:
     Thumbnail ThumbnailPixels() const;
 
 private:
+    // The colour-table entry of pixel (x, y) as 0x00RRGGBB.
+    std::uint32_t ColourEntry(int x, int y) const;
+
     bool exists_ = false;
-    bool hasPicture_ = false;
-    std::unique_ptr<std::byte[]> planes_;
+    std::span<const std::byte> dib_;  // empty: no picture
 };

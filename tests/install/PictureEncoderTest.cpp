@@ -15,10 +15,10 @@ protected:
     PictureEncoderTest() {
         files.AddFolder("D:\\Pics");
         surface.Create();
-        surface.MakeCurrent(MakePictureDib(Colour, [](int row, int x) {
-            return std::uint8_t(row == 0 ? 255 - x % 256 : x % 256);
-        }));
+        surface.MakeCurrent(dib);
     }
+    const std::vector<std::byte> dib = MakePictureDib(
+        Colour, [](int row, int x) { return std::uint8_t(row == 0 ? 255 - x % 256 : x % 256); });
     MemoryFileSystem files;
     PictureSurface surface;
 };
@@ -45,6 +45,13 @@ TEST_F(PictureEncoderTest, WritesTheFileUnderItsNumberedName) {
     const auto written = files.Contents("D:\\Pics\\pi1176velk");
     ASSERT_TRUE(written);
     EXPECT_EQ(written->size(), 131328u);
+}
+
+TEST_F(PictureEncoderTest, WritesNothingWithoutAPicture) {
+    PictureSurface empty;
+    empty.Create();
+    EXPECT_EQ(EncodePicture(empty, {files, "D:\\Pics"}, "0070").status, WriteStatus::Skipped);
+    EXPECT_FALSE(files.Contents("D:\\Pics\\pi0070velk"));
 }
 
 }  // namespace

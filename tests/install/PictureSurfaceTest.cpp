@@ -15,9 +15,10 @@ std::vector<std::byte> RowIndexedDib() {
 TEST(PictureSurface, AnswersTheExactColourTableEntryRedInTheLowestByte) {
     PictureSurface surface;
     surface.Create();
-    ASSERT_TRUE(surface.MakeCurrent(
+    const std::vector<std::byte> dib =
         MakePictureDib([](int i) { return i == 7 ? 0x1E140Au : 0u; },  // red 30, green 20, blue 10
-                       [](int, int x) { return std::uint8_t(x == 0 ? 7 : 0); })));
+                       [](int, int x) { return std::uint8_t(x == 0 ? 7 : 0); });
+    ASSERT_TRUE(surface.MakeCurrent(dib));
     EXPECT_EQ(surface.GetPixel(0, 0), 0x0A141Eu);
     EXPECT_EQ(surface.GetPixel(0, 47), 0x0A141Eu);
     EXPECT_EQ(surface.GetPixel(1, 0), 0u);
@@ -26,7 +27,8 @@ TEST(PictureSurface, AnswersTheExactColourTableEntryRedInTheLowestByte) {
 TEST(PictureSurface, TopRowComesFromTheLastStoredRow) {
     PictureSurface surface;
     surface.Create();
-    ASSERT_TRUE(surface.MakeCurrent(RowIndexedDib()));
+    const std::vector<std::byte> dib = RowIndexedDib();
+    ASSERT_TRUE(surface.MakeCurrent(dib));
     EXPECT_EQ(surface.GetPixel(5, 0) & 0xFF0000, 47u << 16);
     EXPECT_EQ(surface.GetPixel(911, 47) & 0xFF0000, 0u);
 }
@@ -34,7 +36,8 @@ TEST(PictureSurface, TopRowComesFromTheLastStoredRow) {
 TEST(PictureSurface, ThumbnailIsTheTopLeftSquareAsDeviceIndependentPixels) {
     PictureSurface surface;
     surface.Create();
-    ASSERT_TRUE(surface.MakeCurrent(RowIndexedDib()));
+    const std::vector<std::byte> dib = RowIndexedDib();
+    ASSERT_TRUE(surface.MakeCurrent(dib));
     const PictureSurface::Thumbnail thumbnail = surface.ThumbnailPixels();
     EXPECT_EQ(thumbnail[0], 0x8D5E2Fu);             // stored row 47: red 141, green 94, blue 47
     EXPECT_EQ(thumbnail[27 * 48 + 47], 0x3C2814u);  // pixel (47, 27): stored row 20
@@ -53,14 +56,15 @@ TEST(PictureSurface, RefusesWhatIsNotSuchAPictureAndDropsThePreviousOne) {
     };
     PictureSurface surface;
     surface.Create();
+    const std::vector<std::byte> good = RowIndexedDib();
     for (const Case& c : cases) {
-        ASSERT_TRUE(surface.MakeCurrent(RowIndexedDib()));
-        std::vector<std::byte> dib = RowIndexedDib();
+        ASSERT_TRUE(surface.MakeCurrent(good));
+        std::vector<std::byte> dib = good;
         dib[c.offset] = c.value;
         EXPECT_FALSE(surface.MakeCurrent(dib)) << c.what;
         EXPECT_FALSE(surface.HasPicture()) << c.what;
     }
-    std::vector<std::byte> truncated = RowIndexedDib();
+    std::vector<std::byte> truncated = good;
     truncated.pop_back();
     EXPECT_FALSE(surface.MakeCurrent(truncated));
     EXPECT_FALSE(surface.MakeCurrent({}));
@@ -68,12 +72,13 @@ TEST(PictureSurface, RefusesWhatIsNotSuchAPictureAndDropsThePreviousOne) {
 
 TEST(PictureSurface, HoldsNothingBeforeCreateAndAfterRelease) {
     PictureSurface surface;
-    EXPECT_FALSE(surface.MakeCurrent(RowIndexedDib()));
+    const std::vector<std::byte> dib = RowIndexedDib();
+    EXPECT_FALSE(surface.MakeCurrent(dib));
     surface.Create();
-    EXPECT_TRUE(surface.MakeCurrent(RowIndexedDib()));
+    EXPECT_TRUE(surface.MakeCurrent(dib));
     surface.Release();
     EXPECT_FALSE(surface.HasPicture());
-    EXPECT_FALSE(surface.MakeCurrent(RowIndexedDib()));
+    EXPECT_FALSE(surface.MakeCurrent(dib));
 }
 
 }  // namespace

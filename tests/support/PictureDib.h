@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <string>
 #include <vector>
 
 // A 912 x 48 8-bit bitmap as the program embeds its pictures, built from a
@@ -26,4 +28,20 @@ inline std::vector<std::byte> MakePictureDib(
         for (int x = 0; x < 912; ++x) put(1064 + std::size_t(row * 912 + x), indexAt(row, x), 1);
     }
     return dib;
+}
+
+// The picture file as read straight from the bitmap's stored rows.
+inline std::string ExpectedPictureFile(std::span<const std::byte> dib) {
+    std::string file(131328, '\0');
+    for (int plane = 0; plane < 3; ++plane) {
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 912; ++x) {
+                const auto index =
+                    std::to_integer<std::size_t>(dib[1064 + std::size_t((47 - y) * 912 + x)]);
+                file[std::size_t(plane * 43776 + y * 912 + x)] =
+                    static_cast<char>(dib[40 + 4 * index + std::size_t(2 - plane)]);
+            }
+        }
+    }
+    return file;
 }
