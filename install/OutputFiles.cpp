@@ -14,8 +14,8 @@ WriteResult WriteOutputFile(const OutputFolder& folder, std::string_view name,
     if (!path.Assign(folder.path) || !path.Append("\\") || !path.Append(name)) {
         return {WriteStatus::Skipped, {}};
     }
-    std::unique_ptr<File> file = folder.files.Open(path.View(), OpenMode::WriteExisting);
-    if (!file) file = folder.files.Open(path.View(), OpenMode::CreateOrTruncate);
+    // Opening an existing file, else creating it, is one request to the system.
+    const std::unique_ptr<File> file = folder.files.Open(path.View(), OpenMode::WriteOrCreate);
     if (!file) return {WriteStatus::Skipped, {}};
 
     if (IoStatus written = file->Write(data); !written) return Failure(written);

@@ -18,9 +18,9 @@ struct IoStatus {
 
 // Every way of opening grants no sharing to other openers.
 enum class OpenMode {
-    ReadExisting,      // read access; the file must exist
-    WriteExisting,     // write access; the file must exist; nothing is truncated
-    CreateOrTruncate,  // write access; created, or truncated to length 0
+    ReadExisting,   // read access; the file must exist
+    WriteOrCreate,  // write access; an existing file opens as it stands, never
+                    // truncated, and a missing one is created
 };
 
 class File {

@@ -128,12 +128,11 @@ std::unique_ptr<File> MemoryFileSystem::Open(std::string_view path, OpenMode mod
     if (path.ends_with('\\') || path.ends_with('/')) return nullptr;
     const std::string full = FullPathOf(path);
     Entry* entry = Find(full);
-    if (mode == OpenMode::CreateOrTruncate && !entry) {
+    if (mode == OpenMode::WriteOrCreate && !entry) {
         if (HasFolder(full) || !HasFolder(ParentFolder(full))) return nullptr;
         entry = &files_.try_emplace(CaseFolded(full), Entry{.path = AsSpelled(full)}).first->second;
     }
     const bool writing = mode != OpenMode::ReadExisting;
     if (!entry || entry->open || (writing && entry->readOnly)) return nullptr;
-    if (mode == OpenMode::CreateOrTruncate) entry->bytes.clear();
     return std::make_unique<OpenFile>(*this, *entry);
 }

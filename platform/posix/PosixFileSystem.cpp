@@ -54,7 +54,7 @@ private:
 std::unique_ptr<File> PosixFileSystem::Open(std::string_view path, OpenMode mode) {
     std::string native(path);
     std::replace(native.begin(), native.end(), '\\', '/');
-    static constexpr int kFlags[] = {O_RDONLY, O_WRONLY, O_WRONLY | O_CREAT | O_TRUNC};
+    static constexpr int kFlags[] = {O_RDONLY, O_WRONLY | O_CREAT};
     const int descriptor = ::open(native.c_str(), kFlags[static_cast<int>(mode)] | O_CLOEXEC, 0644);
     if (descriptor < 0) return nullptr;
     // A folder opens for reading; it is no file.

@@ -69,27 +69,14 @@ private:
     HANDLE handle_;
 };
 
-struct ModeFlags {
-    DWORD access;
-    DWORD disposition;
-};
-
-ModeFlags FlagsOf(OpenMode mode) {
-    switch (mode) {
-        case OpenMode::ReadExisting:
-            return {GENERIC_READ, OPEN_EXISTING};
-        case OpenMode::WriteExisting:
-            return {GENERIC_WRITE, OPEN_EXISTING};
-        case OpenMode::CreateOrTruncate:
-            break;
-    }
-    return {GENERIC_WRITE, CREATE_ALWAYS};
-}
-
-// Windows refuses to write a read-only file; Wine run as root would not.
-bool IsReadOnly(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+// A read-only file that already existed: Windows refuses to open it for
+// writing, Wine run as root does not, so its attributes are asked once it is
+// open. A file just created needs no asking.
+bool OpenedReadOnly(HANDLE handle, OpenMode mode) {
+    if (mode != OpenMode::WriteOrCreate || GetLastError() != ERROR_ALREADY_EXISTS) return false;
+    BY_HANDLE_FILE_INFORMATION information{};
+    return !GetFileInformationByHandle(handle, &information) ||
+           (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY);
 }
 
 }  // namespace
@@ -97,12 +84,12 @@ bool IsReadOnly(const std::string& path) {
 std::unique_ptr<File> Win32FileSystem::Open(std::string_view path, OpenMode mode) {
     const std::optional<std::string> name = ZeroTerminated(path);
     if (!name) return nullptr;
-    const ModeFlags flags = FlagsOf(mode);
-    if (flags.access == GENERIC_WRITE && IsReadOnly(*name)) return nullptr;
-    const HANDLE handle = CreateFileA(name->c_str(), flags.access, 0, nullptr, flags.disposition,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool writing = mode == OpenMode::WriteOrCreate;
+    const HANDLE handle =
+        CreateFileA(name->c_str(), writing ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
+                    writing ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return nullptr;
-    if (GetFileType(handle) != FILE_TYPE_DISK) {
+    if (OpenedReadOnly(handle, mode) || GetFileType(handle) != FILE_TYPE_DISK) {
         CloseHandle(handle);
         return nullptr;
     }

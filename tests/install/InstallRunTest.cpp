@@ -8,6 +8,7 @@
 #include "install/PictureInstaller.h"
 #include "platform/inproc/MemoryFileSystem.h"
 #include "res/EmbeddedResources.h"
+#include "tests/support/PictureDib.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ std::string PathOf(const std::string& name) { return std::string(kFolder) + "\\"
 class RecordingFiles : public FileSystem {
 public:
     std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override {
-        if (mode == OpenMode::WriteExisting) opened.emplace_back(path.substr(path.rfind('\\') + 1));
+        if (mode == OpenMode::WriteOrCreate) opened.emplace_back(path.substr(path.rfind('\\') + 1));
         return memory.Open(path, mode);
     }
     MemoryFileSystem memory;
@@ -77,22 +78,6 @@ protected:
     RecordingResources resources{state};
     RecordingInstaller installer{state, resources, files};
 };
-
-// The picture file as read straight from the bitmap's stored rows.
-std::string ExpectedPictureFile(std::span<const std::byte> dib) {
-    std::string file(131328, '\0');
-    for (int plane = 0; plane < 3; ++plane) {
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 912; ++x) {
-                const auto index =
-                    std::to_integer<std::size_t>(dib[1064 + std::size_t((47 - y) * 912 + x)]);
-                file[std::size_t(plane * 43776 + y * 912 + x)] =
-                    static_cast<char>(dib[40 + 4 * index + std::size_t(2 - plane)]);
-            }
-        }
-    }
-    return file;
-}
 
 TEST_F(InstallRunTest, WritesEveryPictureAndCatalogByteForByte) {
     EXPECT_TRUE(installer.InstallAllPictures().Complete());

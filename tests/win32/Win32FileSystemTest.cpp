@@ -94,8 +94,7 @@ std::string ListedName(const std::string& path) {
 TEST_F(Win32FileSystemTest, AnExistingFileKeepsItsNameAndANewOneIsNamedAsJoined) {
     folder.Write("C0009.TXT", "old");
     for (const std::string& path : {folder / "c0009.txt", folder.path() + "\\\\pi0070velk"}) {
-        std::unique_ptr<File> file = files.Open(path, OpenMode::WriteExisting);
-        if (!file) file = files.Open(path, OpenMode::CreateOrTruncate);
+        std::unique_ptr<File> file = files.Open(path, OpenMode::WriteOrCreate);
         ASSERT_TRUE(file) << path;
         EXPECT_TRUE(file->Write(Bytes("abc")));
         EXPECT_TRUE(file->Close());
@@ -110,33 +109,29 @@ TEST_F(Win32FileSystemTest, AnOpenFileIsSharedWithNobodyUntilItCloses) {
     std::unique_ptr<File> first = files.Open(executable, OpenMode::ReadExisting);
     ASSERT_TRUE(first);
     EXPECT_FALSE(files.Open(executable, OpenMode::ReadExisting));
-    EXPECT_FALSE(files.Open(executable, OpenMode::WriteExisting));
+    EXPECT_FALSE(files.Open(executable, OpenMode::WriteOrCreate));
     EXPECT_TRUE(first->Close());
     EXPECT_TRUE(first->Close());  // closing twice is harmless
     EXPECT_TRUE(files.Open(executable, OpenMode::ReadExisting));
 }
 
-TEST_F(Win32FileSystemTest, WritesAnExistingFileInPlaceKeepingALongerTail) {
+TEST_F(Win32FileSystemTest, WritesAnExistingFileInPlaceKeepingALongerTailOrCreatesAMissingOne) {
     folder.Write("c0009.txt", std::string(10, 'x'));
-    std::unique_ptr<File> file = files.Open(folder / "c0009.txt", OpenMode::WriteExisting);
-    ASSERT_TRUE(file);
-    EXPECT_TRUE(file->Write(Bytes("nnnn")));
-    EXPECT_TRUE(file->Close());
-    EXPECT_EQ(folder.Read("c0009.txt"), "nnnnxxxxxx");
-    EXPECT_FALSE(files.Open(folder / "missing.txt", OpenMode::WriteExisting));
-    EXPECT_EQ(folder.Read("missing.txt"), "(missing)");
-}
-
-TEST_F(Win32FileSystemTest, CreatesAMissingFileOrTruncatesAnExistingOne) {
-    folder.Write("pi0070velk", std::string(10, 'x'));
-    for (const char* name : {"pi0070velk", "pi0071velk"}) {
-        std::unique_ptr<File> file = files.Open(folder / name, OpenMode::CreateOrTruncate);
-        ASSERT_TRUE(file) << name;
-        EXPECT_TRUE(file->Write(Bytes("abc")));
+    const std::string hidden = folder.Write("c0109.txt", std::string(10, 'x'));
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    struct Case {
+        const char* name;
+        const char* after;
+    };
+    for (const Case c : {Case{"c0009.txt", "nnnnxxxxxx"}, Case{"c0109.txt", "nnnnxxxxxx"},
+                         Case{"missing.txt", "nnnn"}}) {
+        std::unique_ptr<File> file = files.Open(folder / c.name, OpenMode::WriteOrCreate);
+        ASSERT_TRUE(file) << c.name;
+        EXPECT_TRUE(file->Write(Bytes("nnnn")));
         EXPECT_TRUE(file->Close());
-        EXPECT_EQ(folder.Read(name), "abc") << name;
+        EXPECT_EQ(folder.Read(c.name), c.after);
     }
-    EXPECT_FALSE(files.Open(folder / "Missing\\pi0070velk", OpenMode::CreateOrTruncate));
+    EXPECT_FALSE(files.Open(folder / "Missing\\pi0070velk", OpenMode::WriteOrCreate));
 }
 
 TEST_F(Win32FileSystemTest, RefusesToWriteAReadOnlyOrHeldFileOrAFolder) {
@@ -145,10 +140,8 @@ TEST_F(Win32FileSystemTest, RefusesToWriteAReadOnlyOrHeldFileOrAFolder) {
     const std::string held = folder.Write("held.txt", "old");
     const HeldFile other(held);
     const std::string games = folder.CreateFolder("Games");
-    for (const OpenMode mode : {OpenMode::WriteExisting, OpenMode::CreateOrTruncate}) {
-        for (const std::string& path : {readOnly, held, games}) {
-            EXPECT_FALSE(files.Open(path, mode)) << path << " mode " << int(mode);
-        }
+    for (const std::string& path : {readOnly, held, games}) {
+        EXPECT_FALSE(files.Open(path, OpenMode::WriteOrCreate)) << path;
     }
     EXPECT_TRUE(files.Open(readOnly, OpenMode::ReadExisting));
     EXPECT_EQ(folder.Read("readonly.txt"), "old");
@@ -157,7 +150,7 @@ TEST_F(Win32FileSystemTest, RefusesToWriteAReadOnlyOrHeldFileOrAFolder) {
 TEST_F(Win32FileSystemTest, ARefusedReadOrWriteGivesTheSystemsMessage) {
     const std::string file = folder.Write("c0009.txt", "abc");
     {
-        std::unique_ptr<File> writing = files.Open(file, OpenMode::WriteExisting);
+        std::unique_ptr<File> writing = files.Open(file, OpenMode::WriteOrCreate);
         ASSERT_TRUE(writing);
         std::array<std::byte, 3> data{};
         std::size_t count = 7;
