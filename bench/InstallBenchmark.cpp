@@ -1,18 +1,23 @@
 // The installation core against its floor: the same 96 finished files written
-// with plain POSIX writes, into an empty folder (a first installation) and
-// over the files of an earlier run. The last line printed is the ratio of the
-// two for the empty folder.
+// with plain POSIX writes in the same order, into an empty folder (a first
+// installation) and over the files of an earlier run. Repetitions of the four
+// cases are interleaved at random, so that a busy spell of the machine falls
+// on all of them alike. After the usual table it prints the spread of each
+// case and says which figures are too noisy to trust; the last two lines are
+// the ratios, the last one for the empty folder.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "bench/HeapCounter.h"
+#include "bench/Spread.h"
 #include "install/PictureInstaller.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "res/EmbeddedResources.h"
@@ -20,6 +25,10 @@
 namespace {
 
 enum Folder { kEmptyFolder, kEarlierFiles };
+constexpr int kRepetitions = 15;
+// Repetitions whose middle half spreads wider than this part of their median
+// do not make a figure to trust.
+constexpr double kTrustedSpread = 0.10;
 
 const std::filesystem::path& ScratchFolder() {
     static const std::filesystem::path folder = [] {
@@ -46,8 +55,7 @@ private:
     void DrawScene(std::int32_t, SceneMode) override {}
 };
 
-InstallReport RunInstallation() {
-    PosixFileSystem files;
+InstallReport RunInstallation(FileSystem& files) {
     PictureSurface surface;
     surface.Create();
     SetupState state;
@@ -56,10 +64,17 @@ InstallReport RunInstallation() {
     return installer.InstallAllPictures();
 }
 
-// Runs one timed pass per iteration; an empty folder is made outside the timing.
+InstallReport RunInstallation() {
+    PosixFileSystem files;
+    return RunInstallation(files);
+}
+
+// Runs one timed pass per iteration over the folder the case asks for, made
+// outside the timing.
 template <typename Pass>
 void Repeat(benchmark::State& run, Pass pass) {
     const auto folder = static_cast<Folder>(run.range(0));
+    if (folder == kEarlierFiles) RunInstallation();
     for (auto _ : run) {
         if (folder == kEmptyFolder) {
             run.PauseTiming();
@@ -81,16 +96,32 @@ void BM_Install(benchmark::State& run) {
     run.counters["peak_heap_bytes"] = double(peakAbove);
 }
 
-// The 96 files exactly as the installation leaves them.
+// Notes the files the installation opens, in its order.
+class OrderNotingFiles : public FileSystem {
+public:
+    std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override {
+        std::string native(path);
+        std::replace(native.begin(), native.end(), '\\', '/');
+        paths.push_back(native);
+        return files_.Open(path, mode);
+    }
+    std::vector<std::string> paths;
+
+private:
+    PosixFileSystem files_;
+};
+
+// The 96 files exactly as the installation leaves them, in its order.
 std::vector<std::pair<std::string, std::string>> FinishedFiles() {
-    RunInstallation();
+    OrderNotingFiles order;
+    RunInstallation(order);
     std::vector<std::pair<std::string, std::string>> files;
-    for (const auto& entry : std::filesystem::directory_iterator(ScratchFolder())) {
-        std::string bytes(entry.file_size(), '\0');
-        std::FILE* file = std::fopen(entry.path().c_str(), "rb");
+    for (const std::string& path : order.paths) {
+        std::string bytes(std::filesystem::file_size(path), '\0');
+        std::FILE* file = std::fopen(path.c_str(), "rb");
         if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) std::abort();
         std::fclose(file);
-        files.emplace_back(entry.path().string(), std::move(bytes));
+        files.emplace_back(path, std::move(bytes));
     }
     return files;
 }
@@ -112,44 +143,57 @@ void BM_Floor(benchmark::State& run) {
 
 void Folders(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgName("earlier_files")->Arg(kEarlierFiles)->Arg(kEmptyFolder);
-    benchmark->Unit(benchmark::kMillisecond)->MinTime(0.5)->Repetitions(5);
-    benchmark->ReportAggregatesOnly(true);
+    benchmark->Unit(benchmark::kMillisecond)->MinTime(0.2)->Repetitions(kRepetitions);
 }
 BENCHMARK(BM_Install)->Apply(Folders);
 BENCHMARK(BM_Floor)->Apply(Folders);
 
-// Keeps the median of every benchmark's repetitions while the console shows
-// them as usual: the file system's own work makes single runs vary widely.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    // Colours only on a terminal, so that the lines read well in a file.
-    RecordingReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs) {
-            if (r.aggregate_name != "median") continue;
-            seconds[{r.run_name.function_name, r.run_name.args}] = r.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double Ratio(const std::string& args) {
-        const double install = seconds[{"BM_Install", args}];
-        const double floor = seconds[{"BM_Floor", args}];
-        return floor > 0 ? install / floor : 0;
-    }
-    std::map<std::pair<std::string, std::string>, double> seconds;
+struct Case {
+    const char* what;
+    const char* args;
 };
+constexpr Case kCases[] = {{"over earlier files", "earlier_files:1"},
+                           {"into an empty folder", "earlier_files:0"}};
+
+// One line per benchmark: its median, the middle half of its runs and how
+// wide that is against the median; false when too wide to trust.
+bool PrintSpread(const char* name, const Case& c, const Spread& spread) {
+    const bool trusted = spread.runs > 0 && spread.Relative() <= kTrustedSpread;
+    std::printf("%-7s %-20s %8.3f ms %8.3f to %8.3f ms %6.1f %%%s\n", name, c.what, spread.median,
+                spread.lowerQuartile, spread.upperQuartile, 100 * spread.Relative(),
+                trusted ? "" : "  too noisy to trust");
+    return trusted;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
+    // Interleaving is the default here; a flag given on the command line wins.
+    std::vector<char*> arguments(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    arguments.insert(arguments.begin() + 1, interleave);
+    int count = int(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    SpreadReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::filesystem::remove_all(ScratchFolder());
-    std::printf("install/floor ratio over earlier files: %.3f\n",
-                reporter.Ratio("earlier_files:1"));
-    std::printf("install/floor ratio: %.3f\n", reporter.Ratio("earlier_files:0"));
+
+    std::printf("\nspread: median, the middle half of the runs, its width against the median\n");
+    double ratios[std::size(kCases)] = {};
+    for (std::size_t i = 0; i < std::size(kCases); ++i) {
+        const Case& c = kCases[i];
+        const Spread install = reporter.Of("BM_Install", c.args);
+        const Spread floor = reporter.Of("BM_Floor", c.args);
+        const bool trusted = PrintSpread("install", c, install) & PrintSpread("floor", c, floor);
+        if (floor.median <= 0 || floor.lowerQuartile <= 0) continue;
+        ratios[i] = install.median / floor.median;
+        std::printf("ratio %s: %.3f, between the middle halves %.3f to %.3f%s\n", c.what, ratios[i],
+                    install.lowerQuartile / floor.upperQuartile,
+                    install.upperQuartile / floor.lowerQuartile,
+                    trusted ? "" : "; too noisy to trust");
+    }
+    std::printf("install/floor ratio over earlier files: %.3f\n", ratios[0]);
+    std::printf("install/floor ratio: %.3f\n", ratios[1]);
     return 0;
 }
