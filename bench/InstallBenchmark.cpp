@@ -11,16 +11,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
 #include <vector>
 
+#include "bench/BenchInstallation.h"
 #include "bench/HeapCounter.h"
 #include "bench/Spread.h"
-#include "install/PictureInstaller.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "res/EmbeddedResources.h"
 
 namespace {
 
@@ -29,45 +24,6 @@ constexpr int kRepetitions = 15;
 // Repetitions whose middle half spreads wider than this part of their median
 // do not make a figure to trust.
 constexpr double kTrustedSpread = 0.10;
-
-const std::filesystem::path& ScratchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path =
-            std::filesystem::temp_directory_path() / ("install_bench." + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
-
-void EmptyScratchFolder() {
-    for (const auto& entry : std::filesystem::directory_iterator(ScratchFolder())) {
-        std::filesystem::remove(entry.path());
-    }
-}
-
-class QuietInstaller : public PictureInstaller {
-public:
-    QuietInstaller(SetupState& state, FileSystem& files, PictureSurface& surface)
-        : PictureInstaller(state, EmbeddedResources(), files, surface) {}
-
-private:
-    void DrawScene(std::int32_t, SceneMode) override {}
-};
-
-InstallReport RunInstallation(FileSystem& files) {
-    PictureSurface surface;
-    surface.Create();
-    SetupState state;
-    state.szPicturesFolder.Assign(ScratchFolder().string());
-    QuietInstaller installer(state, files, surface);
-    return installer.InstallAllPictures();
-}
-
-InstallReport RunInstallation() {
-    PosixFileSystem files;
-    return RunInstallation(files);
-}
 
 // Runs one timed pass per iteration over the folder the case asks for, made
 // outside the timing.
@@ -94,36 +50,6 @@ void BM_Install(benchmark::State& run) {
         peakAbove = std::max(peakAbove, heap::Peak() - before);
     });
     run.counters["peak_heap_bytes"] = double(peakAbove);
-}
-
-// Notes the files the installation opens, in its order.
-class OrderNotingFiles : public FileSystem {
-public:
-    std::unique_ptr<File> Open(std::string_view path, OpenMode mode) override {
-        std::string native(path);
-        std::replace(native.begin(), native.end(), '\\', '/');
-        paths.push_back(native);
-        return files_.Open(path, mode);
-    }
-    std::vector<std::string> paths;
-
-private:
-    PosixFileSystem files_;
-};
-
-// The 96 files exactly as the installation leaves them, in its order.
-std::vector<std::pair<std::string, std::string>> FinishedFiles() {
-    OrderNotingFiles order;
-    RunInstallation(order);
-    std::vector<std::pair<std::string, std::string>> files;
-    for (const std::string& path : order.paths) {
-        std::string bytes(std::filesystem::file_size(path), '\0');
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) std::abort();
-        std::fclose(file);
-        files.emplace_back(path, std::move(bytes));
-    }
-    return files;
 }
 
 // Like the installation, an earlier file is written over without truncating.
@@ -177,7 +103,6 @@ int main(int argc, char** argv) {
     SpreadReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    std::filesystem::remove_all(ScratchFolder());
 
     std::printf("\nspread: median, the middle half of the runs, its width against the median\n");
     double ratios[std::size(kCases)] = {};
