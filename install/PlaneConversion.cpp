@@ -35,9 +35,10 @@ void ConvertPortably(const std::byte* colourTable, const std::byte* storedRows, 
                      std::to_integer<std::uint32_t>(colourTable[4 * i + 1]) << 8 |
                      std::to_integer<std::uint32_t>(colourTable[4 * i + 2]) << 16;
     }
-    for (std::size_t y = 0; y < kRows; ++y) {
-        const std::byte* stored = storedRows + (kRows - 1 - y) * kRowLength;
-        std::byte* red = planes + y * kRowLength;
+    for (std::size_t storedRow = 0; storedRow < kRows; ++storedRow) {
+        PrefetchRowsAhead(storedRows, storedRow);
+        const std::byte* stored = storedRows + storedRow * kRowLength;
+        std::byte* red = planes + (kRows - 1 - storedRow) * kRowLength;
         std::byte* green = red + kPlaneSize;
         std::byte* blue = green + kPlaneSize;
         for (std::size_t x = 0; x < kRowLength; ++x) {

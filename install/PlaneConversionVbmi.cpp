@@ -21,9 +21,10 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void ConvertWithVbmi(
         }
     }
 
-    for (std::size_t y = 0; y < kRows; ++y) {
-        const std::byte* stored = storedRows + (kRows - 1 - y) * kRowLength;
-        std::byte* row = planes + y * kRowLength;
+    for (std::size_t storedRow = 0; storedRow < kRows; ++storedRow) {
+        PrefetchRowsAhead(storedRows, storedRow);
+        const std::byte* stored = storedRows + storedRow * kRowLength;
+        std::byte* row = planes + (kRows - 1 - storedRow) * kRowLength;
         for (std::size_t x = 0; x < kRowLength; x += kLanes) {
             const __mmask64 lanes =
                 x + kLanes <= kRowLength ? ~__mmask64{0} : (__mmask64{1} << kTail) - 1;
