@@ -2,9 +2,9 @@
 // with plain POSIX writes in the same order, into an empty folder (a first
 // installation) and over the files of an earlier run. Repetitions of the four
 // cases are interleaved at random, so that a busy spell of the machine falls
-// on all of them alike. After the usual table it prints the spread of each
-// case and says which figures are too noisy to trust; the last two lines are
-// the ratios, the last one for the empty folder.
+// on all of them alike. After the usual table it prints how the runs of each
+// case lie and how sure each ratio is, and says when a ratio is too noisy to
+// trust; the last two lines are the ratios, the last one for the empty folder.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,10 +20,10 @@
 namespace {
 
 enum Folder { kEmptyFolder, kEarlierFiles };
-constexpr int kRepetitions = 15;
-// Repetitions whose middle half spreads wider than this part of their median
-// do not make a figure to trust.
-constexpr double kTrustedSpread = 0.10;
+constexpr int kRepetitions = 21;
+// A ratio whose 95 % confidence interval is wider than this part of it is too
+// noisy to trust.
+constexpr double kTrustedWidth = 0.20;
 
 // Runs one timed pass per iteration over the folder the case asks for, made
 // outside the timing.
@@ -69,7 +69,7 @@ void BM_Floor(benchmark::State& run) {
 
 void Folders(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgName("earlier_files")->Arg(kEarlierFiles)->Arg(kEmptyFolder);
-    benchmark->Unit(benchmark::kMillisecond)->MinTime(0.2)->Repetitions(kRepetitions);
+    benchmark->Unit(benchmark::kMillisecond)->MinTime(0.15)->Repetitions(kRepetitions);
 }
 BENCHMARK(BM_Install)->Apply(Folders);
 BENCHMARK(BM_Floor)->Apply(Folders);
@@ -81,14 +81,9 @@ struct Case {
 constexpr Case kCases[] = {{"over earlier files", "earlier_files:1"},
                            {"into an empty folder", "earlier_files:0"}};
 
-// One line per benchmark: its median, the middle half of its runs and how
-// wide that is against the median; false when too wide to trust.
-bool PrintSpread(const char* name, const Case& c, const Spread& spread) {
-    const bool trusted = spread.runs > 0 && spread.Relative() <= kTrustedSpread;
-    std::printf("%-7s %-20s %8.3f ms %8.3f to %8.3f ms %6.1f %%%s\n", name, c.what, spread.median,
-                spread.lowerQuartile, spread.upperQuartile, 100 * spread.Relative(),
-                trusted ? "" : "  too noisy to trust");
-    return trusted;
+void PrintSpread(const char* name, const Case& c, const Spread& spread) {
+    std::printf("%-7s %-20s %8.3f ms %8.3f to %8.3f ms %6.1f %%\n", name, c.what, spread.median,
+                spread.low, spread.high, 100 * spread.Relative());
 }
 
 }  // namespace
@@ -104,19 +99,22 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    std::printf("\nspread: median, the middle half of the runs, its width against the median\n");
+    std::printf("\n%d runs each: the median, where it lies with 95 %% confidence, that width\n",
+                kRepetitions);
     double ratios[std::size(kCases)] = {};
     for (std::size_t i = 0; i < std::size(kCases); ++i) {
         const Case& c = kCases[i];
         const Spread install = reporter.Of("BM_Install", c.args);
         const Spread floor = reporter.Of("BM_Floor", c.args);
-        const bool trusted = PrintSpread("install", c, install) & PrintSpread("floor", c, floor);
-        if (floor.median <= 0 || floor.lowerQuartile <= 0) continue;
+        PrintSpread("install", c, install);
+        PrintSpread("floor", c, floor);
+        if (floor.low <= 0) continue;
         ratios[i] = install.median / floor.median;
-        std::printf("ratio %s: %.3f, between the middle halves %.3f to %.3f%s\n", c.what, ratios[i],
-                    install.lowerQuartile / floor.upperQuartile,
-                    install.upperQuartile / floor.lowerQuartile,
-                    trusted ? "" : "; too noisy to trust");
+        const double low = install.low / floor.high;
+        const double high = install.high / floor.low;
+        std::printf("ratio %s: %.3f, with 95 %% confidence %.3f to %.3f%s\n", c.what, ratios[i],
+                    low, high,
+                    high - low > kTrustedWidth * ratios[i] ? ": too noisy to trust" : "");
     }
     std::printf("install/floor ratio over earlier files: %.3f\n", ratios[0]);
     std::printf("install/floor ratio: %.3f\n", ratios[1]);

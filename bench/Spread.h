@@ -7,15 +7,15 @@
 #include <utility>
 #include <vector>
 
-// How far the repetitions of one benchmark lie apart.
+// Where the median of a benchmark's repetitions lies.
 struct Spread {
     double median = 0;
-    double lowerQuartile = 0;
-    double upperQuartile = 0;
+    double low = 0;  // the median lies between low and high with 95 % confidence
+    double high = 0;
     int runs = 0;
 
-    // The width of the middle half of the runs against their median.
-    double Relative() const { return median > 0 ? (upperQuartile - lowerQuartile) / median : 1; }
+    // The width of that interval against the median.
+    double Relative() const { return median > 0 ? (high - low) / median : 1; }
 };
 
 Spread SpreadOf(std::vector<double> values);
