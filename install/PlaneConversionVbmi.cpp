@@ -10,14 +10,14 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void ConvertWithVbmi(
     constexpr std::size_t kTail = kRowLength % kLanes;
 
     // Each plane's 256 entries, as four registers of 64.
-    alignas(64) std::byte entries[3][256];
+    std::byte entries[3][256];
     for (std::size_t i = 0; i < 256; ++i) {
         for (std::size_t p = 0; p < 3; ++p) entries[p][i] = colourTable[4 * i + 2 - p];
     }
     __m512i quarter[3][4];
     for (std::size_t p = 0; p < 3; ++p) {
         for (std::size_t q = 0; q < 4; ++q) {
-            quarter[p][q] = _mm512_load_si512(entries[p] + q * kLanes);
+            quarter[p][q] = _mm512_loadu_si512(entries[p] + q * kLanes);
         }
     }
 
